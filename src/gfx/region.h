@@ -40,6 +40,9 @@ public:
     friend bool operator==(const Region& a, const Region& b) { return a.rects_ == b.rects_; }
 
 private:
+    // Takes rectangles already in canonical band form and works out the bounds.
+    static Region adopt(std::vector<Rect> rects);
+
     std::vector<Rect> rects_;
     Rect bounds_;
 };
