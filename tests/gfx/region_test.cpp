@@ -86,11 +86,12 @@ struct PixelSet {
     }
 };
 
+std::vector<Rect> rectsOf(const Region& r) { return {r.rects().begin(), r.rects().end()}; }
+
 void expectMatches(const Region& region, const PixelSet& model)
 {
     const std::vector<Rect> want = model.canonicalRects();
-    const std::vector<Rect> got(region.rects().begin(), region.rects().end());
-    ASSERT_EQ(got, want);
+    ASSERT_EQ(rectsOf(region), want);
     Rect bounds;
     for (const Rect& r : want) bounds = bounds.united(r);
     EXPECT_EQ(region.bounds(), bounds);
@@ -142,13 +143,12 @@ TEST(RegionTest, OperationsMatchPixelModel)
             const auto ra = randomRects(rng, shape.maxCount, shape.lo, shape.hi);
             const auto rb = randomRects(rng, shape.maxCount, shape.lo, shape.hi);
             const Region a = Region::fromRects(ra), b = Region::fromRects(rb);
-            const PixelSet pa = PixelSet::of(ra.empty() ? ra : std::vector<Rect>(a.rects().begin(), a.rects().end()));
             // fromRects itself: overlapping input equals the union of its pixels.
             std::vector<Rect> valid;
             for (const Rect& r : ra)
                 if (!r.empty()) valid.push_back(r);
             ASSERT_NO_FATAL_FAILURE(expectMatches(a, PixelSet::of(valid))) << "round " << round;
-            const PixelSet pb = PixelSet::of(std::vector<Rect>(b.rects().begin(), b.rects().end()));
+            const PixelSet pa = PixelSet::of(rectsOf(a)), pb = PixelSet::of(rectsOf(b));
             for (const OpCase& op : kOps) {
                 SCOPED_TRACE(testing::Message() << op.name << " round " << round);
                 ASSERT_NO_FATAL_FAILURE(expectMatches(op.apply(a, b), PixelSet::combine(pa, pb, op.model)));
@@ -164,7 +164,7 @@ TEST(RegionTest, QueriesAndRectOperationsMatchPixelModel)
     for (int round = 0; round < 200; ++round) {
         SCOPED_TRACE(testing::Message() << "round " << round);
         const Region a = Region::fromRects(randomRects(rng, 5, 0, 14));
-        const PixelSet pa = PixelSet::of(std::vector<Rect>(a.rects().begin(), a.rects().end()));
+        const PixelSet pa = PixelSet::of(rectsOf(a));
         for (int y = -2; y < 18; ++y)
             for (int x = -2; x < 18; ++x) ASSERT_EQ(a.contains({x, y}), pa.at(x, y)) << x << "," << y;
 
@@ -205,7 +205,7 @@ TEST(RegionTest, TouchingRectanglesMergeIntoCanonicalBands)
     };
     for (const Case& c : cases) {
         const Region r = Region::fromRects(c.in);
-        EXPECT_EQ(std::vector<Rect>(r.rects().begin(), r.rects().end()), c.want) << c.name;
+        EXPECT_EQ(rectsOf(r), c.want) << c.name;
         // Built step by step it is the same region.
         Region stepwise;
         for (const Rect& q : c.in) stepwise = stepwise.united(q);
@@ -241,7 +241,7 @@ TEST(RegionTest, OffsetByNegativeAmounts)
 {
     const Region a = Region::fromRects(std::vector<Rect>{{0, 0, 4, 4}, {6, 1, 9, 3}});
     const Region moved = a.offset(-10, -20);
-    EXPECT_EQ(std::vector<Rect>(moved.rects().begin(), moved.rects().end()),
+    EXPECT_EQ(rectsOf(moved),
               (std::vector<Rect>{{-10, -20, -6, -19}, {-10, -19, -6, -17}, {-4, -19, -1, -17}, {-10, -17, -6, -16}}));
     EXPECT_EQ(moved.bounds(), (Rect{-10, -20, -1, -16}));
     EXPECT_TRUE(moved.contains({-10, -20}));
