@@ -27,7 +27,7 @@ std::string formatList(std::string_view pattern, std::span<const std::string> ar
 
 std::string formatArgument(std::string_view text) { return std::string(text); }
 std::string formatArgument(char ch) { return std::string(1, ch); }
-std::string formatArgument(bool value) { return value ? "True" : "False"; }
+std::string formatArgument(const char* text) { return text ? std::string(text) : std::string(); }
 std::string formatArgument(std::intmax_t value) { return std::to_string(value); }
 std::string formatArgument(std::uintmax_t value) { return std::to_string(value); }
 

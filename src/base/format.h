@@ -16,11 +16,17 @@ std::string formatList(std::string_view pattern, std::span<const std::string> ar
 
 // The text an argument stands for in a message.
 std::string formatArgument(std::string_view text);
+std::string formatArgument(const char* text);  // a null pointer gives ""
 std::string formatArgument(char ch);
-std::string formatArgument(bool value);  // "True" / "False"
 std::string formatArgument(std::intmax_t value);
 std::string formatArgument(std::uintmax_t value);
 std::string formatArgument(double value);  // shortest form that reads back the same
+
+// A template so that pointers never silently turn into a truth value.
+template <std::same_as<bool> T>
+std::string formatArgument(T value) {
+    return value ? "True" : "False";
+}
 
 template <typename T>
     requires std::signed_integral<T> && (!std::same_as<T, char>) && (!std::same_as<T, bool>)
