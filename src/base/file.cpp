@@ -54,12 +54,21 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// A short name, so that a long file name cannot push the temporary beyond the name limit.
 std::string temporaryNameFor(const std::string& target) {
     static std::atomic<unsigned> counter{0};
-    const fs::path path(target);
-    const std::string name = "." + path.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
-                             std::to_string(counter++);
-    return (path.parent_path() / name).string();
+    const std::string name = ".sentavia-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+    return (fs::path(target).parent_path() / name).string();
+}
+
+// Creates a fresh temporary beside the target; a leftover from a crashed run is skipped, never reused.
+int createTemporary(const std::string& target, mode_t mode, std::string& temporary) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = temporaryNameFor(target);
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -111,8 +120,8 @@ void writeFileBytes(const std::string& path, std::string_view bytes) {
         keepMode = true;
     }
 
-    const std::string temporary = temporaryNameFor(target);
-    const int raw = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    std::string temporary;
+    const int raw = createTemporary(target, mode, temporary);
     if (raw < 0) throw unableToWrite(path);
     FileDescriptor fd(raw);
     const bool written = writeAll(fd.get(), bytes) && (!keepMode || ::fchmod(fd.get(), mode) == 0) &&

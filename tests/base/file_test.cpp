@@ -30,6 +30,10 @@ TEST(File, WriteThenReadKeepsEveryByte) {
     base::writeFileBytes(path, "");
     EXPECT_EQ(base::readFileBytes(path), "");
     EXPECT_EQ(entriesIn(folder), 1u);  // no temporary left behind
+
+    const std::string longest = base::joinPath(folder, std::string(255, 'n'));  // the longest name allowed
+    base::writeFileBytes(longest, "x");
+    EXPECT_EQ(base::readFileBytes(longest), "x");
 }
 
 TEST(File, ReplacingKeepsPermissionsAndFollowsLinks) {
