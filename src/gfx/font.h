@@ -34,6 +34,11 @@ struct FontMetrics {
     int avgCharWidth = 0;
     int maxCharWidth = 0;
     int overhang = 0;
+    // Where the font's lines go, as the row of their top edge within the cell and their thickness.
+    int underlineTop = 0;
+    int underlineThickness = 1;
+    int strikeOutTop = 0;
+    int strikeOutThickness = 1;
 };
 
 // A face at one size with its glyph cache. Fonts are shared: open() returns the same object
