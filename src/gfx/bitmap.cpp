@@ -93,16 +93,22 @@ Color Bitmap::pixel(int x, int y) const
         return rgb(p[2], p[1], p[0]);
     }
     case 8:
-        return palette_[r[x]];
+        return paletteColor(r[x]);
     case 4: {
         std::uint8_t b = r[x / 2];
-        return palette_[(x & 1) ? (b & 0x0F) : (b >> 4)];
+        return paletteColor((x & 1) ? (b & 0x0F) : (b >> 4));
     }
     default: {
         std::uint8_t b = r[x / 8];
-        return palette_[(b >> (7 - (x & 7))) & 1];
+        return paletteColor((b >> (7 - (x & 7))) & 1);
     }
     }
+}
+
+Color Bitmap::paletteColor(unsigned index) const
+{
+    // A palette may be shorter than the depth allows; missing entries read as black.
+    return index < palette_.size() ? palette_[index] : kBlack;
 }
 
 void Bitmap::setPixel(int x, int y, Color c)
@@ -162,7 +168,8 @@ Bitmap Bitmap::to24() const
 {
     Bitmap out(width_, height_, 24, order_);
     if (bpp_ == 24) {
-        std::memcpy(out.data_.data(), data_.data(), data_.size());
+        if (!data_.empty())
+            std::memcpy(out.data_.data(), data_.data(), data_.size());
         return out;
     }
     for (int y = 0; y < height_; ++y) {

@@ -92,6 +92,7 @@ private:
     std::vector<Color> palette_;
 
     void bindRows();
+    Color paletteColor(unsigned index) const;
 
 public:
     Bitmap(const Bitmap& o);
