@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <memory>
 
 #include "gfx/font_face_table.h"
@@ -25,11 +26,23 @@ bool sameName(std::string_view a, std::string_view b)
            });
 }
 
+// Loads fontconfig's configuration once; it is released at exit, or leak checkers would report
+// what fontconfig keeps from its initialisation.
+bool fontconfigReady()
+{
+    static const bool ready = [] {
+        if (!FcInit()) return false;
+        std::atexit([] { FcFini(); });
+        return true;
+    }();
+    return ready;
+}
+
 // fontconfig's best match for a family; `requireFamily` rejects substitutes for another family.
 bool matchFamily(const std::string& family, int weight, bool italic, bool requireFamily,
                  FontFile& out)
 {
-    if (!FcInit()) return false;
+    if (!fontconfigReady()) return false;
     PatternPtr pattern(FcPatternCreate());
     if (!pattern) return false;
     FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
