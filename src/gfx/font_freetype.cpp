@@ -155,6 +155,9 @@ const Glyph& FreeTypeFont::glyph(char32_t cp) const
     if (const Glyph* g = cache_.find(cp)) return *g;
     Glyph g;
     const FT_UInt index = FT_Get_Char_Index(face_, cp);
+    // Control characters the face lacks (a CR in a single line, an unexpanded tab) take no room,
+    // rather than showing as missing-glyph boxes.
+    if (index == 0 && (cp < 0x20 || cp == 0x7F)) return cache_.insert(cp, std::move(g));
     // Fixed settings: light hinting, grey-scale, no embedded bitmaps, no user preferences.
     if (FT_Load_Glyph(face_, index, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) == 0) {
         FT_GlyphSlot slot = face_->glyph;

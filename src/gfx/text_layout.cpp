@@ -156,20 +156,25 @@ void wrapLine(std::string_view s, Span line, int maxWidth, const LineMeasure& me
     }
 }
 
-// Cuts characters off the end until the text and "..." fit.
+// Cuts characters off the end until the text and "..." fit. The pen before each character is
+// found in one pass (widths add up glyph by glyph), so long texts stay linear.
 std::string withEndEllipsis(std::string_view s, int maxWidth, const LineMeasure& measure)
 {
-    std::vector<std::size_t> starts;
-    for (std::size_t pos = 0; pos < s.size(); pos = nextChar(s, pos)) starts.push_back(pos);
-    std::size_t keep = starts.size();
-    std::string candidate;
-    while (keep > 0) {
-        --keep;
-        candidate.assign(s.substr(0, starts[keep]));
-        candidate += kEllipsis;
-        if (measure.width(candidate) <= maxWidth) return candidate;
+    const int ellipsisWidth = measure.width(kEllipsis);
+    std::size_t best = 0;
+    int x = 0;
+    for (std::size_t pos = 0; pos < s.size();) {
+        if (x + ellipsisWidth > maxWidth) break;
+        best = pos;
+        const std::size_t next = nextChar(s, pos);
+        x = measure.advance(s, pos, next, x);
+        pos = next;
     }
-    return std::string(kEllipsis);
+    // `best` is the longest cut whose pen still leaves room for the ellipsis; a cut never keeps
+    // the whole text, since the text alone did not fit.
+    std::string out(s.substr(0, best));
+    out += kEllipsis;
+    return out;
 }
 
 }  // namespace

@@ -130,6 +130,12 @@ TEST_F(TextLayoutTest, EndEllipsisCutsCharactersToFit)
     EXPECT_EQ(cyr.lines[0].text, "Спра...");
     const TextLayout none = layoutText(*font, "Hello", {0, 0, 2, 20}, dt::kSingleLine | dt::kEndEllipsis);
     EXPECT_EQ(none.lines[0].text, "...");
+    // A very long line is cut in one pass, not by measuring every shorter candidate.
+    const std::string longLine(200000, 'm');
+    const TextLayout longCut = layoutText(*font, longLine, {0, 0, 100, 20}, dt::kSingleLine | dt::kEndEllipsis);
+    EXPECT_LE(longCut.lines[0].width, 100);
+    EXPECT_GT(longCut.lines[0].width, 100 - w("m"));
+    EXPECT_EQ(longCut.lines[0].text.substr(longCut.lines[0].text.size() - 3), "...");
     // An underlined character that is cut away takes its underline with it.
     const TextLayout cut = layoutText(*font, "Hello wor&ld", {0, 0, width, 20}, dt::kSingleLine | dt::kEndEllipsis);
     EXPECT_EQ(cut.lines[0].text, "Hello w...");
@@ -166,8 +172,9 @@ TEST_F(TextLayoutTest, ExpandsTabsToAverageCharacterStops)
     const int stop = 8 * font->metrics().avgCharWidth;
     const TextLayout l = layoutText(*font, "a\tb\tc", {0, 0, 500, 20}, dt::kSingleLine | dt::kExpandTabs);
     EXPECT_EQ(l.lines[0].width, 2 * stop + w("c"));
-    const TextLayout wide = layoutText(*font, "a\tb", {0, 0, 500, 20}, dt::kSingleLine);
-    EXPECT_EQ(wide.lines[0].width, w("a\tb"));
+    // Unexpanded tabs and stray line breaks in a single line take no room and draw nothing.
+    const TextLayout raw = layoutText(*font, "a\tb\r\nc", {0, 0, 500, 20}, dt::kSingleLine);
+    EXPECT_EQ(raw.lines[0].width, w("abc"));
 
     Bitmap b(300, 20);
     b.fill(kWhite);
