@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -20,6 +21,9 @@ constexpr BYTE GetRValue(COLORREF c) { return BYTE(c & 0xFF); }
 constexpr BYTE GetGValue(COLORREF c) { return BYTE((c >> 8) & 0xFF); }
 constexpr BYTE GetBValue(COLORREF c) { return BYTE((c >> 16) & 0xFF); }
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+
+constexpr BOOL TRUE = 1;
+constexpr BOOL FALSE = 0;
 
 struct LOGFONT {
     int lfHeight = 0;  // negative: character height in pixels; positive: cell height
@@ -60,7 +64,8 @@ struct TEXTMETRIC {
     BYTE tmCharSet = 1;
 };
 
-// GetObject's description of a bitmap. bmBits is row 0; bmRowDelta the signed distance to row 1.
+// GetObject's description of a bitmap. bmBits is the lowest address of the pixel store (the
+// bottom row of a bottom-up bitmap); bmRow0 is row 0 and bmRowDelta the signed distance to row 1.
 struct BITMAP {
     int bmType = 0;
     int bmWidth = 0;
@@ -69,6 +74,7 @@ struct BITMAP {
     WORD bmPlanes = 1;
     WORD bmBitsPixel = 0;
     void* bmBits = nullptr;
+    void* bmRow0 = nullptr;
     std::ptrdiff_t bmRowDelta = 0;
 };
 

@@ -13,8 +13,9 @@ namespace plat {
 // Drawing objects: bitmaps, brushes, pens, fonts (regions: regions.h, icons: icons.h).
 // Creation never fails for sane input; bad sizes give a null handle.
 
-// Bitmaps. CreateCompatibleBitmap makes a 32-bit bitmap (24-bit stays available via CreateBitmap
-// or CreateDIBSection); a null or memory DC with the default mono bitmap gives a mono one, as classic.
+// Bitmaps. CreateCompatibleBitmap makes a 32-bit bitmap, except that a memory DC holding a mono
+// bitmap (as a fresh one does) gives a mono one, as classic; a null DC stands for the screen.
+// Bitmaps start black (mono ones too).
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
 // Top-down when biHeight < 0. *bitsOut receives the lowest address of the pixel store.
