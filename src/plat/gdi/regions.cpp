@@ -1,9 +1,9 @@
 #include "plat/gdi/regions.h"
 
-#include <cmath>
-#include <vector>
+#include <algorithm>
 
 #include "plat/gdi/gdi_object.h"
+#include "plat/gdi/shape_regions.h"
 
 namespace plat {
 
@@ -39,19 +39,7 @@ HRGN CreateRectRgnIndirect(const RECT* r)
 
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom)
 {
-    gfx::Rect box = ordered(left, top, right, bottom);
-    std::vector<gfx::Rect> rows;
-    double rx = box.width() / 2.0, ry = box.height() / 2.0;
-    double cx = box.left + rx, cy = box.top + ry;
-    for (int y = box.top; y < box.bottom && rx > 0; ++y) {
-        double dy = (y + 0.5 - cy) / ry;
-        double k = 1.0 - dy * dy;
-        if (k < 0) continue;
-        double half = rx * std::sqrt(k);
-        int l = int(std::lround(cx - half)), r = int(std::lround(cx + half));
-        if (r > l) rows.push_back({l, y, r, y + 1});
-    }
-    return CreateRegionFromPixels(gfx::Region::fromRects(rows));
+    return CreateRegionFromPixels(ellipseRegion(ordered(left, top, right, bottom)));
 }
 
 const gfx::Region* RegionOf(HRGN rgn)
