@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "gfx/font_blend.h"
-#include "gfx/font_utf8.h"
+#include "base/utf8.h"
 
 namespace gfx {
 
@@ -190,7 +190,7 @@ int FreeTypeFont::textWidth(std::string_view utf8) const
     if (!face_) return 0;
     std::lock_guard lock(mutex_);
     int width = 0;
-    for (std::size_t pos = 0; pos < utf8.size();) width += glyph(decodeUtf8(utf8, pos)).advance;
+    for (char32_t c : base::Utf8View(utf8)) width += glyph(c).advance;
     return width;
 }
 
@@ -201,8 +201,8 @@ int FreeTypeFont::drawText(Bitmap& target, Point origin, std::string_view utf8, 
     if (face_) {
         std::lock_guard lock(mutex_);
         const int baseline = origin.y + metrics_.ascent;
-        for (std::size_t pos = 0; pos < utf8.size();) {
-            const Glyph& g = glyph(decodeUtf8(utf8, pos));
+        for (char32_t c : base::Utf8View(utf8)) {
+            const Glyph& g = glyph(c);
             if (!g.coverage.empty())
                 blendCoverage(target, {pen + g.left, baseline - g.top},
                               {g.coverage.data(), g.width, g.height, g.width}, color, clip, clipRegion);

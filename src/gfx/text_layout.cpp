@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "gfx/font_blend.h"
-#include "gfx/font_utf8.h"
+#include "base/utf8.h"
 
 namespace gfx {
 
@@ -14,8 +14,7 @@ constexpr std::string_view kEllipsis = "...";
 
 std::size_t nextChar(std::string_view s, std::size_t pos)
 {
-    decodeUtf8(s, pos);
-    return pos;
+    return pos + base::decodeUtf8(s, pos).length;
 }
 
 // The text with "&" prefixes applied and the byte offset of the character to underline.

@@ -4,7 +4,6 @@
 
 #include "gfx/font.h"
 #include "gfx/font_freetype.h"
-#include "gfx/font_utf8.h"
 #include "gfx/region.h"
 
 namespace gfx {
@@ -210,32 +209,6 @@ TEST(Font, DamagedInputStaysBounded)
     EXPECT_LE(huge->metrics().height, 2 * FreeTypeFont::kMaxPixelHeight);
     EXPECT_GT(openFont("MS Sans Serif", 1000000)->metrics().height, 0);
     EXPECT_GT(openFont("", -11)->metrics().height, 0);
-}
-
-TEST(Utf8, DecodesAndReplacesMalformedSequences)
-{
-    const struct {
-        std::string_view in;
-        char32_t cp;
-        std::size_t used;
-    } cases[] = {
-        {"A", U'A', 1},
-        {"\xD0\xAF", U'Я', 2},
-        {"\xE2\x82\xAC", U'€', 3},
-        {"\xF0\x9F\x98\x80", U'\U0001F600', 4},
-        {"\xD0", kReplacementChar, 1},              // truncated
-        {"\xE2\x82", kReplacementChar, 1},          // truncated
-        {"\xC0\xAF", kReplacementChar, 1},          // overlong
-        {"\xED\xA0\x80", kReplacementChar, 1},      // surrogate
-        {"\xF4\x90\x80\x80", kReplacementChar, 1},  // beyond U+10FFFF
-        {"\x80", kReplacementChar, 1},              // stray continuation
-        {"\xD0\x41", kReplacementChar, 1},          // lead without continuation
-    };
-    for (const auto& c : cases) {
-        std::size_t pos = 0;
-        EXPECT_EQ(decodeUtf8(c.in, pos), c.cp) << c.in;
-        EXPECT_EQ(pos, c.used) << c.in;
-    }
 }
 
 }  // namespace
