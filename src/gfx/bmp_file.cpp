@@ -201,6 +201,10 @@ void putIndex(Bitmap& bm, int x, int y, unsigned index)
 // RLE4 and RLE8 decode into a bottom-up palette bitmap; y counts from the bottom row of the file.
 Bitmap readRle(std::span<const std::uint8_t> b, const Header& h, int w, int rows)
 {
+    // Every row needs at least an end-of-line or a share of a move (at most 255 rows for
+    // 4 bytes); a height beyond that is a lie, and refusing it saves a huge empty bitmap.
+    if (std::uint64_t(rows) > 64 * std::uint64_t(b.size() - h.dataOffset) + 1)
+        fail("RLE data too short for the image height");
     Bitmap out(w, rows, h.bpp, RowOrder::BottomUp);
     out.palette() = readPalette(b, h);
     const bool four = h.compression == kRle4;

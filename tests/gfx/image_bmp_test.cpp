@@ -155,7 +155,7 @@ TEST(ReadBmp, EveryLayoutInBothRowOrders)
             ASSERT_EQ(b.height(), kH);
             EXPECT_EQ(b.bitsPerPixel(), s.expectBpp);
             EXPECT_EQ(b.rowOrder(), topDown ? RowOrder::TopDown : RowOrder::BottomUp);
-            const int colours = s.paletteEntries < 0 ? 1 << s.bpp : s.paletteEntries;
+            const int colours = s.bpp > 8 ? 0 : s.paletteEntries < 0 ? 1 << s.bpp : s.paletteEntries;
             for (int y = 0; y < kH; ++y)
                 for (int x = 0; x < kW; ++x)
                     ASSERT_EQ(b.pixel(x, y), s.bpp <= 8 ? paletteEntry(indexAt(x, y, colours)) : pureAt(x, y))
@@ -299,6 +299,7 @@ TEST(ReadBmp, DamagedOrLyingFilesFailCleanly)
         {"rle past last row", rle({0, 0, 0, 0, 0, 0, 1, 1, 0, 1}), "last row"},
         {"rle no end mark", rle({2, 1, 0, 0}), "end-of-bitmap"},
         {"rle literal cut", rle({0, 9, 1, 2}), "end-of-bitmap"},
+        {"rle height beyond its data", patched(rle({0, 1}), 22, 30000), "too short"},
         {"rle top-down", patched(rle({0, 1}), 22, std::uint32_t(-3)), "top-down"},
     };
     for (const Case& c : cases)
