@@ -27,7 +27,7 @@ fuzz: deps
 ifneq ($(CLANGXX),)
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DSENTAVIA_FUZZ=ON -DSENTAVIA_TESTS=OFF -DSENTAVIA_BENCH=OFF
-	cmake --build build-fuzz -j $(JOBS)
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
 	ctest --test-dir build-fuzz --output-on-failure -j $(JOBS)
 else
 	@echo "fuzz: clang++ not found, fuzz targets skipped"
