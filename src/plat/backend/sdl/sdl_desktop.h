@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <SDL2/SDL.h>
+
+#include "plat/backend/backend.h"
+
+namespace plat {
+
+// The real desktop through SDL2: one borderless SDL window per shown top-level window, whose
+// pixels are copied from our surface (only the damaged parts once it has been shown whole).
+// Constructing one starts the window system on it; destroying it stops the window system.
+// Throws base::Error when no display can be opened.
+class SdlDesktop : public Backend {
+public:
+    SdlDesktop();
+    ~SdlDesktop() override;
+    SdlDesktop(const SdlDesktop&) = delete;
+    SdlDesktop& operator=(const SdlDesktop&) = delete;
+
+    std::uint64_t now() const override;
+    gfx::Size screenSize() const override;
+    gfx::Rect workArea() const override;
+    Wait waitForEvents(std::uint64_t timeoutMs) override;
+
+    void windowCreated(HWND, const gfx::Rect&) override;
+    void windowDestroyed(HWND) override;
+    void windowMoved(HWND, const gfx::Rect&) override;
+    void windowShown(HWND, bool) override;
+    void windowRaised(HWND) override;
+    void present(HWND, const gfx::Bitmap& surface, const gfx::Region& damage) override;
+    void setCursor(HCURSOR) override;
+    void setCapture(bool) override;
+
+private:
+    struct TopWindow {
+        SDL_Window* sdl = nullptr;
+        SDL_Surface* shadow = nullptr;  // our pixels, already cut by the window's region
+        gfx::Rect rect;                 // screen
+        std::vector<SDL_Rect> damage;
+        bool whole = true;  // the next flush copies everything
+        std::string title;
+    };
+    TopWindow* find(HWND);
+    TopWindow* fromSdlId(Uint32 id, HWND* hwnd);
+    void createSdlWindow(HWND, TopWindow&);
+    void flush();
+    bool translate(const SDL_Event&);
+    gfx::Point screenPoint(const TopWindow&, int x, int y) const;
+
+    std::uint64_t start_ = 0;
+    bool globalPointer_ = false;  // the driver reports where the pointer really is (X11)
+    std::map<HWND, TopWindow> windows_;
+    std::map<int, SDL_Cursor*> cursors_;
+};
+
+}  // namespace plat
