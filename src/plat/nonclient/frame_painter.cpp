@@ -123,10 +123,10 @@ void DrawArrow(HDC dc, const RECT& r, int direction, bool pressed, bool enabled)
         for (int i = 0; i < 4; ++i) {
             int half = 3 - i;
             switch (direction) {
-            case 0: Dot(dc, cx - half - 1 + dx, cy - 2 + i + dx * 0 + dy, 2 * half + 1, 1, color); break;
-            case 1: Dot(dc, cx - half - 1 + dx, cy + 1 - i + dy, 2 * half + 1, 1, color); break;
-            case 2: Dot(dc, cx - 2 + i + dx, cy - half - 1 + dy, 1, 2 * half + 1, color); break;
-            default: Dot(dc, cx + 1 - i + dx, cy - half - 1 + dy, 1, 2 * half + 1, color); break;
+            case 0: Dot(dc, cx - half - 1 + dx, cy + 1 - i + dy, 2 * half + 1, 1, color); break;
+            case 1: Dot(dc, cx - half - 1 + dx, cy - 2 + i + dy, 2 * half + 1, 1, color); break;
+            case 2: Dot(dc, cx + 1 - i + dx, cy - half - 1 + dy, 1, 2 * half + 1, color); break;
+            default: Dot(dc, cx - 2 + i + dx, cy - half - 1 + dy, 1, 2 * half + 1, color); break;
             }
         }
     };
@@ -151,17 +151,15 @@ void DrawTrack(HDC dc, const RECT& r, bool pressed)
 
 void DrawSizeGrip(HDC dc, const RECT& r)
 {
-    // Three diagonal ridges: highlight, then two shadow pixels.
-    for (int d = 0; d < 3; ++d) {
-        int start = 3 + 4 * d;
-        for (int t = 0; t < 13 - 4 * d; ++t) {
-            int x = r.right - 1 - start - (12 - 4 * d) + t + 1, y = r.bottom - 2 - t;
-            if (x < r.left || y < r.top) continue;
-            SetPixelV(dc, x, y, GetSysColor(COLOR_BTNHIGHLIGHT));
-            SetPixelV(dc, x + 1, y, GetSysColor(COLOR_BTNSHADOW));
-            SetPixelV(dc, x + 2, y, GetSysColor(COLOR_BTNSHADOW));
+    // Three diagonal ridges: a highlight line and two shadow lines each.
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            int d = (r.right - 1 - x) + (r.bottom - 1 - y);
+            if (d < 1 || d > 12) continue;
+            int k = d % 4;
+            if (k == 0) continue;
+            SetPixelV(dc, x, y, GetSysColor(k == 3 ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW));
         }
-    }
 }
 
 bool CanClose(HWND hwnd) { return !(GetClassLongPtr(hwnd, GCL_STYLE) & CS_NOCLOSE); }
