@@ -73,9 +73,9 @@ constexpr UINT CWP_SKIPDISABLED = 2;
 HWND ChildWindowFromPointEx(HWND parent, POINT client, UINT flags);
 inline HWND ChildWindowFromPoint(HWND parent, POINT client) { return ChildWindowFromPointEx(parent, client, CWP_ALL); }
 
-// The screen: one monitor; the work area leaves out the task bar.
+// The screen: one monitor; the work area (GetWorkArea in plat/system/sys_metrics.h) leaves out
+// the task bar.
 RECT GetScreenRect();
-RECT GetWorkArea();
 struct HMONITOR_ {};
 using HMONITOR = const HMONITOR_*;
 constexpr DWORD MONITORINFOF_PRIMARY = 1;

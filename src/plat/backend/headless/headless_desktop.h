@@ -4,7 +4,6 @@
 #include <string>
 
 #include "gfx/bitmap.h"
-#include "gfx/color.h"
 #include "gfx/geometry.h"
 #include "plat/backend/backend.h"
 #include "plat/backend/headless/input_script.h"
@@ -17,7 +16,7 @@ namespace plat {
 class HeadlessDesktop : public Backend {
 public:
     static constexpr int kTaskBarHeight = 30;
-    explicit HeadlessDesktop(gfx::Size screen = {1024, 768}, gfx::Color desktopColor = 0x808000);
+    explicit HeadlessDesktop(gfx::Size screen = {1024, 768});
     ~HeadlessDesktop() override;
     HeadlessDesktop(const HeadlessDesktop&) = delete;
     HeadlessDesktop& operator=(const HeadlessDesktop&) = delete;
@@ -28,14 +27,13 @@ public:
     // Lets time pass now, firing timers in order on the way.
     void advance(std::uint64_t ms);
 
-    // The screen as it looks now: desktop colour, top-level windows bottom to top with their
-    // regions, the caret. A window shot is its own surface.
+    // The screen as it looks now: the desktop colour (COLOR_DESKTOP), top-level windows bottom to
+    // top with their regions, the caret. A window shot is its own surface.
     const gfx::Bitmap& screen();
     gfx::Bitmap windowShot(HWND hwnd);
     void saveScreenshot(const std::string& pngPath);
     void saveWindowShot(HWND hwnd, const std::string& pngPath);
 
-    gfx::Color desktopColor() const { return desktopColor_; }
     HCURSOR cursor() const { return cursor_; }
     bool captured() const { return captured_; }
 
@@ -52,7 +50,6 @@ private:
     void runStep(InputScript::Step& step, std::uint64_t timeoutMs);
 
     gfx::Size size_;
-    gfx::Color desktopColor_;
     std::uint64_t clock_ = 0;
     InputScript script_;
     gfx::Bitmap screen_;

@@ -1,0 +1,33 @@
+#include "plat/window/window_limits.h"
+
+#include <algorithm>
+
+#include "plat/system/sys_metrics.h"
+#include "plat/window/frame_metrics.h"
+
+namespace plat {
+
+RECT ClampWindowRect(RECT r)
+{
+    constexpr int kFar = 1 << 20;
+    int left = std::clamp(r.left, -kFar, kFar);
+    int top = std::clamp(r.top, -kFar, kFar);
+    long long w = std::clamp<long long>((long long)r.right - r.left, 0, kMaxWindowSize);
+    long long h = std::clamp<long long>((long long)r.bottom - r.top, 0, kMaxWindowSize);
+    return RECT::fromSize(left, top, int(w), int(h));
+}
+
+MINMAXINFO DefaultMinMaxInfo(const Window& w)
+{
+    FrameMetrics f = FrameMetricsFor(w.style, w.exStyle);
+    RECT work = GetWorkArea();
+    MINMAXINFO m;
+    m.ptMaxSize = {work.width() + 2 * f.border, work.height() + 2 * f.border};
+    m.ptMaxPosition = {work.left - f.border, work.top - f.border};
+    m.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    m.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+    if (m.ptMaxTrackSize.x <= 0) m.ptMaxTrackSize = {GetSystemMetrics(SM_CXSCREEN) + 12, GetSystemMetrics(SM_CYSCREEN) + 12};
+    return m;
+}
+
+}  // namespace plat

@@ -1,0 +1,302 @@
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "gtest/gtest.h"
+#include "plat/backend/headless/headless_desktop.h"
+#include "plat/controls/controls_registry.h"
+#include "plat/controls/edit_layout.h"
+#include "plat/controls/edit_styles.h"
+#include "plat/controls/edit_text.h"
+#include "plat/nonclient/plain_frame.h"
+#include "plat/nonclient/scroll_bars.h"
+#include "plat/virtual_keys.h"
+#include "plat/windowing.h"
+
+namespace plat {
+namespace {
+
+// ---- the text model -------------------------------------------------------------------
+
+TEST(EditText, TypingReplacesTheSelectionAndUndoSwapsBack)
+{
+    EditText t;
+    t.setText("hello world");
+    t.select(0, 5);
+    EXPECT_EQ(t.selectedUtf8(), "hello");
+    ASSERT_TRUE(t.replaceSelection(std::string_view("привет")));
+    EXPECT_EQ(t.utf8(), "привет world");
+    EXPECT_EQ(t.caret(), 6u);
+    ASSERT_TRUE(t.undo());
+    EXPECT_EQ(t.utf8(), "hello world");
+    ASSERT_TRUE(t.undo()) << "a second undo redoes";
+    EXPECT_EQ(t.utf8(), "привет world");
+}
+
+TEST(EditText, LimitCutsInsertedTextAndDeletesStepOverLineBreaks)
+{
+    EditText t;
+    t.setLimit(5);
+    t.setText("abc");
+    t.moveCaret(3, false);
+    EXPECT_TRUE(t.replaceSelection(std::string_view("defg")));
+    EXPECT_EQ(t.utf8(), "abcde");
+    EXPECT_FALSE(t.replaceSelection(std::string_view("x"))) << "nothing fits";
+
+    EditText m;
+    m.setText("ab\r\ncd");
+    m.moveCaret(4, false);
+    EXPECT_TRUE(m.deleteBackward());
+    EXPECT_EQ(m.utf8(), "abcd");
+    m.moveCaret(2, false);
+    EXPECT_TRUE(m.deleteForward());
+    EXPECT_EQ(m.utf8(), "abd");
+    m.moveCaret(0, false);
+    EXPECT_FALSE(m.deleteBackward());
+}
+
+TEST(EditText, WordMoves)
+{
+    EditText t;
+    t.setText("one  two три");
+    struct Case {
+        std::size_t from, left, right;
+    } cases[] = {{0, 0, 5}, {3, 0, 5}, {5, 0, 9}, {7, 5, 9}, {12, 9, 12}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(t.wordLeft(c.from), c.left) << c.from;
+        EXPECT_EQ(t.wordRight(c.from), c.right) << c.from;
+    }
+}
+
+// ---- line layout -----------------------------------------------------------------------
+
+int TenPerChar(std::u32string_view s) { return int(s.size()) * 10; }
+
+TEST(EditLayout, HardBreaksAndWrapping)
+{
+    auto lines = LayoutEditLines(U"ab\r\ncd\nef\r", 0, TenPerChar);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].end, 2u);
+    EXPECT_EQ(lines[0].next, 4u);
+    EXPECT_EQ(lines[2].start, 7u);
+    EXPECT_EQ(lines[3].start, 10u) << "an empty last line after a trailing break";
+
+    // 60 px: "aaa bbb" wraps after the space; a long word is cut.
+    std::u32string text = U"aaa bbb cccccccc";
+    lines = LayoutEditLines(text, 60, TenPerChar);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(text.substr(lines[0].start, lines[0].end - lines[0].start), U"aaa ");
+    EXPECT_EQ(lines[1].start, 4u);
+    EXPECT_EQ(text.substr(lines[2].start, lines[2].end - lines[2].start), U"cccccc");
+    EXPECT_EQ(EditLineOf(lines, 4), 1u) << "a wrap point belongs to the next line";
+    EXPECT_EQ(EditLineOf(lines, text.size()), 3u);
+    EXPECT_EQ(EditIndexAtX(text, lines[0], 14, TenPerChar), 1u);
+    EXPECT_EQ(EditIndexAtX(text, lines[0], 16, TenPerChar), 2u);
+    EXPECT_EQ(EditIndexAtX(text, lines[0], 500, TenPerChar), lines[0].end);
+}
+
+// ---- the window ------------------------------------------------------------------------
+
+std::vector<WORD> gNotes;
+
+LRESULT ParentProc(HWND h, UINT m, WPARAM w, LPARAM l)
+{
+    if (m == WM_COMMAND) gNotes.push_back(HIWORD(w));
+    return DefWindowProc(h, m, w, l);
+}
+
+class EditDesktop : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InstallPlainFrame();
+        RegisterStandardControls();
+        gNotes.clear();
+        WNDCLASSEX wc;
+        wc.lpfnWndProc = ParentProc;
+        wc.lpszClassName = "EditTestParent";
+        wc.hbrBackground = HBRUSH(HGDIOBJ(COLOR_BTNFACE + 1));
+        RegisterClassEx(wc);
+        parent = CreateWindowEx(0, "EditTestParent", "Edits", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 300, {});
+        desk.run();
+    }
+    HWND edit(DWORD style, std::string_view text = "", RECT r = {10, 10, 210, 31})
+    {
+        HWND e = CreateWindowEx(WS_EX_CLIENTEDGE, "Edit", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, r.left,
+                                r.top, r.width(), r.height(), parent, ChildId(100));
+        SetFocus(e);
+        desk.run();
+        gNotes.clear();
+        return e;
+    }
+    std::pair<int, int> sel(HWND e)
+    {
+        DWORD s = 0, t = 0;
+        SendMessage(e, EM_GETSEL, WPARAM(&s), LPARAM(&t));
+        return {int(s), int(t)};
+    }
+    POINT screenOf(HWND e, std::size_t index)
+    {
+        LRESULT p = SendMessage(e, EM_POSFROMCHAR, index, 0);
+        POINT pt{GET_X_LPARAM(p), GET_Y_LPARAM(p) + 5};
+        ClientToScreen(e, &pt);
+        return pt;
+    }
+    HeadlessDesktop desk;
+    HWND parent;
+};
+
+TEST_F(EditDesktop, TypingCyrillicAndBackspaceNotifyTheParent)
+{
+    HWND e = edit(ES_AUTOHSCROLL);
+    desk.script().type("Привет, мир").key(VK_BACK).key(VK_BACK).key(VK_BACK);
+    desk.run();
+    EXPECT_EQ(GetWindowText(e), "Привет, ");
+    EXPECT_EQ(SendMessage(e, EM_GETMODIFY), TRUE);
+    ASSERT_FALSE(gNotes.empty());
+    EXPECT_EQ(gNotes.back(), EN_CHANGE);
+    EXPECT_GT(std::count(gNotes.begin(), gNotes.end(), EN_UPDATE), 0);
+
+    // Setting text is not a user change; typing runs undo as one step.
+    SetWindowText(e, "abc");
+    EXPECT_EQ(SendMessage(e, EM_GETMODIFY), FALSE);
+    SendMessage(e, EM_SETSEL, 3, 3);
+    desk.script().type("def");
+    desk.run();
+    SendMessage(e, WM_UNDO);
+    EXPECT_EQ(GetWindowText(e), "abc");
+}
+
+TEST_F(EditDesktop, SelectingByKeysAndMouse)
+{
+    HWND e = edit(ES_AUTOHSCROLL, "alpha beta gamma");
+    SendMessage(e, EM_SETSEL, 0, 0);
+    desk.script().keyDown(VK_CONTROL).key(VK_RIGHT).keyUp(VK_CONTROL);
+    desk.run();
+    EXPECT_EQ(sel(e), std::make_pair(6, 6));
+    desk.script().keyDown(VK_SHIFT).keyDown(VK_CONTROL).key(VK_RIGHT).keyUp(VK_CONTROL).key(VK_RIGHT).keyUp(VK_SHIFT);
+    desk.run();
+    EXPECT_EQ(sel(e), std::make_pair(6, 12));
+    desk.script().keyDown(VK_SHIFT).key(VK_HOME).keyUp(VK_SHIFT);
+    desk.run();
+    EXPECT_EQ(sel(e), std::make_pair(0, 6)) << "the anchor stays, the caret goes home";
+    desk.script().keyDown(VK_CONTROL).key('A').keyUp(VK_CONTROL);
+    desk.run();
+    EXPECT_EQ(sel(e), std::make_pair(0, 16));
+
+    POINT from = screenOf(e, 6), to = screenOf(e, 10);
+    desk.script().drag(from.x, from.y, to.x, to.y);
+    desk.run();
+    EXPECT_EQ(sel(e), std::make_pair(6, 10));
+    EXPECT_EQ(GetCapture(), HWND{});
+}
+
+TEST_F(EditDesktop, CutCopyPasteUndo)
+{
+    HWND e = edit(ES_AUTOHSCROLL, "copy me");
+    SendMessage(e, EM_SETSEL, 0, 4);
+    desk.script().keyDown(VK_CONTROL).key('C').keyUp(VK_CONTROL).key(VK_END);
+    desk.script().keyDown(VK_CONTROL).key('V').keyUp(VK_CONTROL);
+    desk.run();
+    EXPECT_EQ(GetWindowText(e), "copy mecopy");
+    SendMessage(e, EM_SETSEL, 5, 7);
+    desk.script().keyDown(VK_CONTROL).key('X').keyUp(VK_CONTROL);
+    desk.run();
+    EXPECT_EQ(GetWindowText(e), "copy copy");
+    desk.script().keyDown(VK_CONTROL).key('Z').keyUp(VK_CONTROL);
+    desk.run();
+    EXPECT_EQ(GetWindowText(e), "copy mecopy");
+
+    // Read-only edits copy but never change; password edits never give their text away.
+    SendMessage(e, EM_SETREADONLY, TRUE);
+    SendMessage(e, EM_SETSEL, 0, -1);
+    SendMessage(e, WM_CUT);
+    EXPECT_EQ(GetWindowText(e), "copy mecopy");
+    HWND p = edit(ES_PASSWORD, "secret", {10, 40, 210, 61});
+    SendMessage(p, EM_SETSEL, 0, -1);
+    SendMessage(p, WM_COPY);
+    SendMessage(e, EM_SETREADONLY, FALSE);
+    SendMessage(e, EM_SETSEL, 0, -1);
+    SendMessage(e, WM_PASTE);
+    EXPECT_EQ(GetWindowText(e), "me") << "the cut text, not the password";
+    EXPECT_EQ(SendMessage(p, EM_GETPASSWORDCHAR), '*');
+}
+
+TEST_F(EditDesktop, LimitAndGetTextBufferStayBounded)
+{
+    HWND e = edit(ES_AUTOHSCROLL);
+    SendMessage(e, EM_LIMITTEXT, 4);
+    desk.script().type("абвгд");
+    desk.run();
+    EXPECT_EQ(GetWindowText(e), "абвг");
+    EXPECT_NE(std::find(gNotes.begin(), gNotes.end(), EN_MAXTEXT), gNotes.end());
+    // A small buffer gets whole characters only, always terminated.
+    char buf[4] = {'x', 'x', 'x', 'x'};
+    EXPECT_EQ(SendMessage(e, WM_GETTEXT, sizeof buf, LPARAM(buf)), 2);
+    EXPECT_EQ(std::string(buf), "а");
+}
+
+std::string LongText(int lines)
+{
+    std::string s;
+    for (int i = 0; i < lines; ++i) s += "Line " + std::to_string(i + 1) + " of the memo\r\n";
+    return s;
+}
+
+TEST_F(EditDesktop, MemoScrollsByWheelAndScrollBar)
+{
+    HWND m = edit(ES_MULTILINE | WS_VSCROLL | ES_AUTOVSCROLL, LongText(40), {10, 10, 260, 150});
+    int lines = int(SendMessage(m, EM_GETLINECOUNT));
+    EXPECT_EQ(lines, 41);
+    SCROLLINFO si;
+    si.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(m, SB_VERT, &si));
+    int page = int(si.nPage);
+    EXPECT_EQ(si.nMin, 0);
+    EXPECT_EQ(si.nMax, lines - 1);
+    EXPECT_GT(page, 5);
+    EXPECT_EQ(si.nPos, 0);
+
+    RECT r = WindowRect(m);
+    desk.script().move(r.left + 50, r.top + 50).wheel(-WHEEL_DELTA);
+    desk.run();
+    EXPECT_EQ(SendMessage(m, EM_GETFIRSTVISIBLELINE), 3);
+    EXPECT_EQ(GetScrollPos(m, SB_VERT), 3);
+
+    SendMessage(m, WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_EQ(SendMessage(m, EM_GETFIRSTVISIBLELINE), 3 + page);
+    SendMessage(m, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 20), 0);
+    EXPECT_EQ(GetScrollPos(m, SB_VERT), 20);
+    SendMessage(m, WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_EQ(GetScrollPos(m, SB_VERT), lines - page) << "the last page fills the view";
+    SendMessage(m, WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(GetScrollPos(m, SB_VERT), lines - page);
+
+    // Ctrl+Home brings the caret and the view back to the top; typing keeps the caret in view.
+    desk.script().keyDown(VK_CONTROL).key(VK_HOME).keyUp(VK_CONTROL);
+    desk.run();
+    EXPECT_EQ(SendMessage(m, EM_GETFIRSTVISIBLELINE), 0);
+    desk.script().keyDown(VK_CONTROL).key(VK_END).keyUp(VK_CONTROL).type("end");
+    desk.run();
+    EXPECT_EQ(GetScrollPos(m, SB_VERT), lines - page);
+    EXPECT_EQ(SendMessage(m, EM_LINEFROMCHAR, WPARAM(-1)), lines - 1);
+}
+
+TEST_F(EditDesktop, MemoWrapsWordsAndMovesByLines)
+{
+    HWND m = edit(ES_MULTILINE | WS_VSCROLL, "", {10, 10, 110, 150});
+    SetWindowText(m, "a few words that wrap inside a narrow memo");
+    int lines = int(SendMessage(m, EM_GETLINECOUNT));
+    EXPECT_GT(lines, 2);
+    SendMessage(m, EM_SETSEL, 0, 0);
+    desk.script().key(VK_DOWN);
+    desk.run();
+    EXPECT_EQ(SendMessage(m, EM_LINEFROMCHAR, WPARAM(-1)), 1);
+    EXPECT_EQ(sel(m).first, SendMessage(m, EM_LINEINDEX, 1));
+    desk.script().key(VK_RETURN).type("x");
+    desk.run();
+    EXPECT_NE(GetWindowText(m).find("\r\nx"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace plat
