@@ -18,10 +18,4 @@ FrameMetrics FrameMetricsFor(DWORD style, DWORD exStyle);
 // Client rectangle of a window rectangle with this frame (same coordinates).
 RECT ClientFromWindowRect(const RECT& window, DWORD style, DWORD exStyle);
 
-// Caption buttons, in window coordinates; empty when the styles give no such button.
-struct CaptionButtons {
-    RECT close, maximize, minimize, help, icon;
-};
-CaptionButtons CaptionButtonsFor(HWND hwnd);
-
 }  // namespace plat

@@ -36,6 +36,7 @@ void Unlink(Window& w)
     HWND h = w.handle;
     std::erase_if(s.timers, [h](const TimerEntry& t) { return t.hwnd == h; });
     std::erase_if(s.posted, [h](const MSG& m) { return m.hwnd == h; });
+    std::erase_if(s.input, [h](const MSG& m) { return m.hwnd == h; });
     if (Window* p = Find(w.parent)) std::erase(p->children, h);
     if (s.leave.hwnd == h) s.leave = {};
     if (s.lastClick.hwnd == h) s.lastClick = {};

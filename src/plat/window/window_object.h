@@ -39,6 +39,7 @@ struct Window {
     LONG_PTR id = 0;
     std::vector<std::uint8_t> extra;
     HICON iconBig, iconSmall;
+    HWND lastFocus;  // top-level windows: where focus goes back on activation
 
     std::optional<gfx::Region> shape;  // window coordinates
     gfx::Region update;                // window coordinates, frame included

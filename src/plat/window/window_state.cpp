@@ -2,6 +2,7 @@
 
 #include "base/error.h"
 #include "plat/gdi/surface_dc.h"
+#include "plat/input.h"
 #include "plat/message_queue.h"
 #include "plat/system/sys_metrics.h"
 #include "plat/window/dc_registry.h"
@@ -96,9 +97,9 @@ LRESULT CallProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return proc ? proc(hwnd, message, wParam, lParam) : DefWindowProc(hwnd, message, wParam, lParam);
 }
 
-void StartWindowSystem(Backend& backend)
+void StartWindowCore(Backend& backend)
 {
-    if (StateRunning()) StopWindowSystem();
+    if (StateRunning()) StopWindowCore();
     StatePtr() = std::make_unique<WindowState>();
     WindowState& s = State();
     s.backend = &backend;
@@ -115,7 +116,7 @@ void StartWindowSystem(Backend& backend)
     s.cursor = LoadCursor(IDC_ARROW);
 }
 
-void StopWindowSystem()
+void StopWindowCore()
 {
     WindowState& s = State();
     if (!s.backend) return;

@@ -61,6 +61,7 @@ struct WindowState {
     ATOM nextAtom = 0xC000;
 
     std::deque<MSG> posted;
+    std::deque<MSG> input;  // mouse and keyboard messages made from the backend's input
     bool quitPosted = false;
     int quitCode = 0;
     int sendDepth = 0;
@@ -108,5 +109,9 @@ gfx::Point SurfaceOrigin(const Window& w);
 LRESULT CallProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // Calls the hook chain; the first hook's answer.
 LRESULT CallHooks(int code, WPARAM wParam, LPARAM lParam);
+
+// The window core alone: the desktop window and the state (the start-up adds the standard parts).
+void StartWindowCore(Backend& backend);
+void StopWindowCore();
 
 }  // namespace plat

@@ -47,7 +47,9 @@ public:
     void setCapture(bool on) override { captured_ = on; }
 
 private:
-    void runStep(InputScript::Step& step, std::uint64_t timeoutMs);
+    // Runs the first step; an Advance step stays queued while timers fall due on its way.
+    void runFirstStep();
+    void pump();
 
     gfx::Size size_;
     std::uint64_t clock_ = 0;
@@ -55,6 +57,7 @@ private:
     gfx::Bitmap screen_;
     HCURSOR cursor_;
     bool captured_ = false;
+    bool holdScript_ = false;  // advance() lets time pass without taking script steps
 };
 
 }  // namespace plat

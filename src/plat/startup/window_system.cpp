@@ -1,0 +1,17 @@
+#include "plat/window_system.h"
+
+#include "plat/nonclient/plain_frame.h"
+#include "plat/window/window_state.h"
+
+namespace plat {
+
+// The window core, then the standard parts built on it.
+void StartWindowSystem(Backend& backend)
+{
+    StartWindowCore(backend);
+    InstallPlainFrame();
+}
+
+void StopWindowSystem() { StopWindowCore(); }
+
+}  // namespace plat
