@@ -1,4 +1,4 @@
-#include "plat/controls/menu_store.h"
+#include "plat/menus/menu_store.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "plat/controls/menu.h"
+#include "plat/menus/menu.h"
 
 namespace plat {
 
