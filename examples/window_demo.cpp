@@ -181,19 +181,37 @@ void Register(const char* name, WNDPROC proc, int background)
     RegisterClassEx(wc);
 }
 
-// A point of the main window's frame that answers `code` to hit-testing, found by scanning.
-std::string FramePoint(HWND h, LRESULT code)
+// A point of the main window's frame that answers `code` to hit-testing: the middle of the first
+// run of such points, rows scanned from the top (or from the bottom). Only redone when the window
+// moves or changes size: hit-testing every pixel is slow.
+std::string FramePoint(HWND h, LRESULT code, bool fromBottom)
 {
     RECT r = WindowRect(h);
-    for (int y = r.bottom - 1; y >= r.top; --y)
-        for (int x = r.right - 1; x >= r.left; --x)
-            if (SendMessage(h, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == code) {
-                // The middle of the run of such points on this row.
-                int left = x;
-                while (left > r.left && SendMessage(h, WM_NCHITTEST, 0, MAKELPARAM(left - 1, y)) == code) --left;
-                return std::to_string((left + x) / 2) + "," + std::to_string(y);
-            }
+    auto hit = [&](int x, int y) { return SendMessage(h, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == code; };
+    for (int i = 0; i < r.height(); ++i) {
+        int y = fromBottom ? r.bottom - 1 - i : r.top + i;
+        for (int x = r.left; x < r.right; ++x) {
+            if (!hit(x, y)) continue;
+            int right = x;
+            while (right + 1 < r.right && hit(right + 1, y)) ++right;
+            return std::to_string((x + right) / 2) + "," + std::to_string(y);
+        }
+    }
     return "none";
+}
+
+std::string FramePoints(HWND h)
+{
+    static RECT known{};
+    static std::string points;
+    RECT r = WindowRect(h);
+    if (points.empty() || r != known) {
+        known = r;
+        points = "caption=" + FramePoint(h, HTCAPTION, false) + "\n";
+        points += "close=" + FramePoint(h, HTCLOSE, false) + "\n";
+        points += "grip=" + FramePoint(h, HTBOTTOMRIGHT, true) + "\n";
+    }
+    return points;
 }
 
 std::string State()
@@ -208,11 +226,11 @@ std::string State()
     RECT e = WindowRect(GetDlgItem(g_main, kEdit)), ok = WindowRect(GetDlgItem(g_main, kOk)),
          mb = WindowRect(GetDlgItem(g_main, kMenuButton));
     auto mid = [](RECT q) { return std::to_string((q.left + q.right) / 2) + "," + std::to_string((q.top + q.bottom) / 2); };
+    s += "editrect=" + std::to_string(e.left) + "," + std::to_string(e.top) + "," + std::to_string(e.width()) + "," +
+         std::to_string(e.height()) + "\n";
     s += "editpoint=" + mid(e) + "\nokpoint=" + mid(ok) + "\nmenubutton=" + mid(mb) + "\n";
     if (g_menu) s += "menupoint=" + mid(WindowRect(g_menu)) + "\n";
-    s += "caption=" + FramePoint(g_main, HTCAPTION) + "\n";
-    s += "close=" + FramePoint(g_main, HTCLOSE) + "\n";
-    s += "grip=" + FramePoint(g_main, HTBOTTOMRIGHT) + "\n";
+    s += FramePoints(g_main);
     return s;
 }
 

@@ -14,7 +14,8 @@ demo_pid=""
 cleanup() {
     [ -n "$demo_pid" ] && kill "$demo_pid" 2> /dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
-    rm -rf "$work"
+    # SENTAVIA_DISPLAY_KEEP=1 keeps the screen dumps and logs for a look.
+    if [ -n "${SENTAVIA_DISPLAY_KEEP:-}" ]; then echo "kept: $work"; else rm -rf "$work"; fi
 }
 trap cleanup EXIT
 
@@ -54,7 +55,11 @@ wait_for() {
     fail "expected $1=$2, have $1=$(field "$1")"
 }
 point() { field "$1" | tr ',' ' '; }
-shot() { timeout 10 xwd -root -silent > "$work/$1.xwd" || fail "xwd"; }
+shot() {
+    timeout 10 xwd -root -silent > "$work/$1.xwd" || fail "xwd"
+    [ -n "${SENTAVIA_DISPLAY_KEEP:-}" ] && "$check" png "$work/$1.xwd" "$work/$1.png"
+    return 0
+}
 settle() { sleep 0.3; }
 
 xid=$(timeout 10 xdotool search --sync --name "^Sentavia demo$" | head -n 1)
@@ -76,7 +81,7 @@ x type --delay 20 "hello"
 wait_for edit hello
 settle
 shot typed
-"$check" changed "$work/first.xwd" "$work/typed.xwd" $((ex - 100)) $((ey - 10)) 200 20 || fail "typed text not shown"
+"$check" changed "$work/first.xwd" "$work/typed.xwd" $(point editrect) || fail "typed text not shown"
 
 read -r ox oy <<< "$(point okpoint)"
 x mousemove "$ox" "$oy" click 1

@@ -3,6 +3,7 @@
 //                                   colours, hardly any desktop colour inside
 //   xwd_check drawn FILE x y w h    the rectangle is not one flat colour
 //   xwd_check changed A B x y w h   the rectangle differs between the two dumps
+//   xwd_check png FILE OUT.png      the dump as a PNG, to look at
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,10 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "base/error.h"
+#include "gfx/bitmap.h"
+#include "gfx/image_file.h"
 
 namespace {
 
@@ -38,7 +43,8 @@ int Shift(std::uint32_t mask)
     return s;
 }
 
-// Only the dumps Xvfb makes of a true-colour screen: ZPixmap with 32-bit pixels.
+// Only the dumps xwd makes of a true-colour screen: ZPixmap with 24- or 32-bit pixels (with
+// windows of several visuals on the screen xwd packs 3-byte pixels into lines of the 4-byte size).
 Screen Load(const char* path)
 {
     std::ifstream f(path, std::ios::binary);
@@ -47,9 +53,12 @@ Screen Load(const char* path)
     std::uint32_t headerSize = Be32(d, 0), format = Be32(d, 8), width = Be32(d, 16), height = Be32(d, 20);
     std::uint32_t byteOrder = Be32(d, 28), bpp = Be32(d, 44), bytesPerLine = Be32(d, 48);
     std::uint32_t rMask = Be32(d, 56), gMask = Be32(d, 60), bMask = Be32(d, 64), colours = Be32(d, 76);
-    if (Be32(d, 4) != 7 || format != 2 || bpp != 32) Fail(std::string(path) + ": not a 32-bit ZPixmap XWD dump");
-    if (width == 0 || height == 0 || width > 16384 || height > 16384 || bytesPerLine < width * 4 || colours > 65536)
+    if (Be32(d, 4) != 7 || format != 2 || (bpp != 32 && bpp != 24))
+        Fail(std::string(path) + ": not a true-colour ZPixmap XWD dump");
+    if (width == 0 || height == 0 || width > 16384 || height > 16384 || colours > 65536)
         Fail(std::string(path) + ": damaged header");
+    std::uint32_t step = bpp / 8;
+    if (bytesPerLine < width * step) Fail(std::string(path) + ": damaged header");
     std::size_t start = std::size_t(headerSize) + std::size_t(colours) * 12;
     if (start > d.size() || (d.size() - start) / bytesPerLine < height) Fail(std::string(path) + ": cut short");
     Screen s;
@@ -58,9 +67,10 @@ Screen Load(const char* path)
     s.rgb.resize(std::size_t(width) * height);
     for (std::uint32_t y = 0; y < height; ++y)
         for (std::uint32_t x = 0; x < width; ++x) {
-            const unsigned char* p = &d[start + std::size_t(y) * bytesPerLine + x * 4];
-            std::uint32_t v = byteOrder == 0 ? (p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24))
-                                             : ((std::uint32_t(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3]);
+            const unsigned char* p = &d[start + std::size_t(y) * bytesPerLine + x * step];
+            std::uint32_t v = 0;
+            for (std::uint32_t i = 0; i < step; ++i)
+                v |= std::uint32_t(p[i]) << (8 * (byteOrder == 0 ? i : step - 1 - i));
             std::uint32_t r = (v & rMask) >> Shift(rMask), g = (v & gMask) >> Shift(gMask), b = (v & bMask) >> Shift(bMask);
             s.rgb[std::size_t(y) * width + x] = (r << 16) | (g << 8) | b;
         }
@@ -131,5 +141,20 @@ int main(int argc, char** argv)
         if (differ == 0) Fail("nothing changed");
         return 0;
     }
-    Fail("usage: xwd_check window|drawn FILE x y w h, or changed A B x y w h");
+    if (mode == "png" && argc == 4) {
+        Screen s = Load(argv[2]);
+        gfx::Bitmap out(s.width, s.height, 24);
+        for (int y = 0; y < s.height; ++y)
+            for (int x = 0; x < s.width; ++x) {
+                std::uint32_t c = s.at(x, y);
+                out.setPixel24(x, y, gfx::rgb(std::uint8_t(c >> 16), std::uint8_t(c >> 8), std::uint8_t(c)));
+            }
+        try {
+            gfx::savePng(out, argv[3]);
+        } catch (const base::Error& e) {
+            Fail(e.message());
+        }
+        return 0;
+    }
+    Fail("usage: xwd_check window|drawn FILE x y w h, changed A B x y w h, or png FILE OUT");
 }
