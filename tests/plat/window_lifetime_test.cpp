@@ -1,0 +1,166 @@
+#include "plat/window_fixture.h"
+
+namespace plat::testing {
+namespace {
+
+using WindowLifetime = WindowDesktop;
+
+TEST_F(WindowLifetime, CreateShowAndDestroyInTheUsualOrder)
+{
+    HWND top = probe("top", {50, 50, 350, 250}, {}, WS_OVERLAPPEDWINDOW);
+    EXPECT_EQ(TheJournal().joined(), "top:NCCREATE top:NCCALCSIZE top:CREATE top:SIZE top:MOVE");
+    TheJournal().clear();
+    HWND kid = probe("kid", {10, 10, 60, 40}, top);
+    EXPECT_EQ(TheJournal().joined(), "kid:NCCREATE kid:NCCALCSIZE kid:CREATE kid:SIZE kid:MOVE top:PARENTNOTIFY kid:SHOWWINDOW");
+    TheJournal().clear();
+
+    ShowWindow(top, SW_SHOW);
+    EXPECT_EQ(TheJournal().joined(), "top:SHOWWINDOW top:ACTIVATEAPP top:NCACTIVATE top:ACTIVATE top:SETFOCUS");
+    EXPECT_EQ(GetActiveWindow(), top);
+    EXPECT_EQ(GetFocus(), top);
+    TheJournal().clear();
+
+    DestroyWindow(top);
+    std::string j = TheJournal().joined();
+    // The window hears of its end before its children; NCDESTROY comes last of all.
+    EXPECT_LT(j.find("top:DESTROY"), j.find("kid:DESTROY")) << j;
+    EXPECT_LT(j.find("kid:NCDESTROY"), j.find("top:NCDESTROY")) << j;
+    EXPECT_EQ(j.rfind("top:NCDESTROY"), j.size() - std::string("top:NCDESTROY").size()) << j;
+    EXPECT_FALSE(IsWindow(top));
+    EXPECT_FALSE(IsWindow(kid));
+    EXPECT_EQ(GetFocus(), HWND());
+    EXPECT_EQ(SendMessage(kid, WM_GETTEXTLENGTH), 0);  // stale handles answer nothing
+    EXPECT_FALSE(PostMessage(kid, WM_USER));
+}
+
+TEST_F(WindowLifetime, ActivationMovesBetweenWindowsAndBackOnDestroy)
+{
+    HWND a = probe("a", {10, 10, 200, 200});
+    HWND b = probe("b", {300, 10, 500, 200});
+    EXPECT_EQ(GetActiveWindow(), b);
+    EXPECT_EQ(GetTopWindow({}), b);
+    TheJournal().clear();
+    SetActiveWindow(a);
+    EXPECT_EQ(TheJournal().joined(), "b:NCACTIVATE b:ACTIVATE a:NCACTIVATE a:ACTIVATE b:KILLFOCUS a:SETFOCUS");
+    EXPECT_EQ(GetTopWindow({}), a);
+    DestroyWindow(a);
+    EXPECT_EQ(GetActiveWindow(), b);
+    EXPECT_EQ(GetFocus(), b);
+}
+
+TEST_F(WindowLifetime, FocusComesBackToTheChildThatHadIt)
+{
+    HWND a = probe("a", {10, 10, 200, 200});
+    HWND edit = probe("edit", {5, 5, 60, 25}, a);
+    HWND b = probe("b", {300, 10, 500, 200});
+    SetFocus(edit);
+    EXPECT_EQ(GetActiveWindow(), a);
+    SetActiveWindow(b);
+    SetActiveWindow(a);
+    EXPECT_EQ(GetFocus(), edit);
+}
+
+// A window that ends itself in the middle of its own message.
+LRESULT SelfDestroying(HWND h, UINT m, WPARAM w, LPARAM l)
+{
+    if (m == WM_USER) {
+        DestroyWindow(h);
+        // The window is gone while its procedure still runs: everything answers safely.
+        EXPECT_FALSE(IsWindow(h));
+        EXPECT_EQ(GetWindowText(h), "");
+        EXPECT_FALSE(SetWindowText(h, "x"));
+        return 7;
+    }
+    return DefWindowProc(h, m, w, l);
+}
+
+TEST_F(WindowLifetime, DestroyingInsideOwnMessageIsSafe)
+{
+    WNDCLASSEX wc;
+    wc.lpfnWndProc = SelfDestroying;
+    wc.lpszClassName = "SelfDestroying";
+    ASSERT_NE(RegisterClassEx(wc), 0);
+    HWND h = CreateWindowEx(0, "SelfDestroying", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, {});
+    EXPECT_EQ(SendMessage(h, WM_USER), 7);
+    EXPECT_FALSE(IsWindow(h));
+    // The slot may be reused, but never by the old handle.
+    HWND again = CreateWindowEx(0, "SelfDestroying", "", WS_POPUP, 0, 0, 50, 50, {});
+    EXPECT_NE(again, h);
+    EXPECT_FALSE(IsWindow(h));
+}
+
+struct Subclass {
+    WndProc previous;
+    int seen = 0;
+    LRESULT proc(HWND h, UINT m, WPARAM w, LPARAM l)
+    {
+        if (m == WM_GETTEXTLENGTH) ++seen;
+        return CallWindowProc(previous, h, m, w, l);
+    }
+};
+
+TEST_F(WindowLifetime, ReplacedProceduresChainAndComeOff)
+{
+    HWND h = probe("h", {0, 0, 100, 100});
+    SetWindowText(h, "abc");
+    Subclass first, second;
+    first.previous = SetWindowProc(h, BindWndProc<&Subclass::proc>(&first));
+    second.previous = SetWindowProc(h, BindWndProc<&Subclass::proc>(&second));
+    EXPECT_EQ(GetWindowTextLength(h), 3);
+    EXPECT_EQ(first.seen, 1);
+    EXPECT_EQ(second.seen, 1);
+    EXPECT_TRUE(GetWindowProc(h) == BindWndProc<&Subclass::proc>(&second));
+    // Unhooking in reverse order puts the class procedure back.
+    SetWindowProc(h, second.previous);
+    SetWindowProc(h, first.previous);
+    EXPECT_EQ(GetWindowTextLength(h), 3);
+    EXPECT_EQ(first.seen, 1);
+    EXPECT_TRUE(GetWindowProc(h) == first.previous);
+}
+
+LRESULT RefuseProbeChildren(int code, WPARAM w, LPARAM l)
+{
+    if (code == HCBT_CREATEWND) {
+        auto* cbt = reinterpret_cast<CBT_CREATEWND*>(l);
+        if (std::string(cbt->lpcs->lpszName) == "refused") return 1;
+        cbt->lpcs->cx = 77;  // a hook may change where the window goes
+    }
+    return CallNextHookEx({}, code, w, l);
+}
+
+TEST_F(WindowLifetime, CreationHookSeesRefusesAndReshapesWindows)
+{
+    HHOOK hook = SetWindowsHookEx(WH_CBT, RefuseProbeChildren);
+    HWND top = probe("top", {0, 0, 200, 200});
+    EXPECT_EQ(WindowRect(top).width(), 77);
+    EXPECT_FALSE(probe("refused", {0, 0, 10, 10}, top));
+    EXPECT_EQ(GetWindow(top, GW_CHILD), HWND());
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(probe("refused", {0, 0, 10, 10}, top));
+}
+
+TEST_F(WindowLifetime, PropertiesTextAndFamily)
+{
+    HWND top = probe("top", {0, 0, 300, 200});
+    HWND a = probe("a", {0, 0, 10, 10}, top, 0, 1);
+    HWND b = probe("b", {20, 0, 30, 10}, top, 0, 2);
+    EXPECT_EQ(GetDlgItem(top, 2), b);
+    EXPECT_EQ(GetWindow(top, GW_CHILD), b);  // the newest child is on top
+    EXPECT_EQ(GetWindow(b, GW_HWNDNEXT), a);
+    EXPECT_EQ(GetAncestor(a, GA_ROOT), top);
+    int value = 5;
+    EXPECT_TRUE(SetProp(a, "Skin", &value));
+    EXPECT_EQ(GetProp(a, "Skin"), &value);
+    EXPECT_EQ(GetProp(a, "skin"), nullptr);
+    EXPECT_EQ(RemoveProp(a, "Skin"), &value);
+    EXPECT_EQ(GetProp(a, "Skin"), nullptr);
+    SetWindowText(top, "Справочник");
+    EXPECT_EQ(GetWindowText(top), "Справочник");
+    char small[6];
+    // A short buffer never gets half a Cyrillic letter.
+    EXPECT_EQ(SendMessage(top, WM_GETTEXT, sizeof small, LPARAM(small)), 4);
+    EXPECT_EQ(std::string(small), "Сп");
+}
+
+}  // namespace
+}  // namespace plat::testing
