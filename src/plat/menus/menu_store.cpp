@@ -298,7 +298,8 @@ BOOL EnableMenuItem(HMENU menu, UINT item, UINT flags)
     MenuItem* it = FindMenuItem(menu, item, (flags & MF_BYPOSITION) != 0);
     if (!it) return BOOL(-1);
     BOOL old = BOOL(it->state & MFS_GRAYED);
-    it->state = (it->state & ~MFS_GRAYED) | (flags & (MF_GRAYED | MF_DISABLED));
+    // Greyed and disabled are one state here: neither can be chosen.
+    it->state = (it->state & ~MFS_GRAYED) | ((flags & (MF_GRAYED | MF_DISABLED)) ? MFS_GRAYED : 0);
     return old;
 }
 

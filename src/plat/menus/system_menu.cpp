@@ -1,0 +1,165 @@
+#include "plat/menus/system_menu.h"
+
+#include <unordered_map>
+
+#include "plat/input.h"
+#include "plat/menus/menu.h"
+#include "plat/menus/menu_store.h"
+#include "plat/menus/menu_track.h"
+#include "plat/menus/menu_window.h"
+#include "plat/message_codes.h"
+#include "plat/message_queue.h"
+#include "plat/nonclient/frame_layout.h"
+#include "plat/nonclient/plain_frame.h"
+#include "plat/window.h"
+#include "plat/window/default_handlers.h"
+#include "plat/window_pos.h"
+
+namespace plat {
+
+namespace {
+
+std::unordered_map<HWND, HMENU>& Copies()
+{
+    static std::unordered_map<HWND, HMENU> copies;
+    return copies;
+}
+
+HMENU MakeSystemMenu()
+{
+    HMENU m = CreatePopupMenu();
+    AppendMenu(m, MF_STRING, SC_RESTORE, "&Restore");
+    AppendMenu(m, MF_STRING, SC_MOVE, "&Move");
+    AppendMenu(m, MF_STRING, SC_SIZE, "&Size");
+    AppendMenu(m, MF_STRING, SC_MINIMIZE, "Mi&nimize");
+    AppendMenu(m, MF_STRING, SC_MAXIMIZE, "Ma&ximize");
+    AppendMenu(m, MF_SEPARATOR, 0);
+    AppendMenu(m, MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
+    SetMenuDefaultItem(m, SC_CLOSE, FALSE);
+    MarkSystemMenu(m, true);
+    return m;
+}
+
+void Enable(HMENU m, UINT id, bool on) { EnableMenuItem(m, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); }
+
+void UpdateStates(HWND hwnd, HMENU m)
+{
+    DWORD style = GetWindowStyle(hwnd);
+    bool minimized = IsIconic(hwnd), maximized = IsZoomed(hwnd);
+    Enable(m, SC_RESTORE, minimized || maximized);
+    Enable(m, SC_MOVE, !maximized);
+    Enable(m, SC_SIZE, (style & WS_THICKFRAME) && !minimized && !maximized);
+    Enable(m, SC_MINIMIZE, (style & WS_MINIMIZEBOX) && !minimized);
+    Enable(m, SC_MAXIMIZE, (style & WS_MAXIMIZEBOX) && !maximized);
+    Enable(m, SC_CLOSE, !(GetClassLongPtr(hwnd, GCL_STYLE) & CS_NOCLOSE));
+}
+
+bool HasSystemMenu(HWND hwnd)
+{
+    DWORD style = GetWindowStyle(hwnd);
+    return IsWindow(hwnd) && (style & WS_SYSMENU) && !(style & WS_CHILD);
+}
+
+void OnSystemMenuCommand(HWND hwnd, WPARAM command, LPARAM lParam)
+{
+    if (!HasSystemMenu(hwnd)) return;
+    POINT at;
+    if ((command & 0xFFF0) == SC_MOUSEMENU || (command & 0xFFF0) == SC_KEYMENU) {
+        // Just below the caption icon, or the caption's left end when there is none.
+        FrameLayout f = LayoutFrameOf(hwnd);
+        RECT w = WindowRect(hwnd);
+        at = {w.left + (f.icon.empty() ? f.caption.left : f.icon.left), w.top + f.caption.bottom};
+    } else {
+        at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    }
+    ShowSystemMenu(hwnd, at);
+}
+
+DefaultHandler gPreviousNcRButtonUp = nullptr;
+DefaultHandler gPreviousContextMenu = nullptr;
+DefaultHandler gPreviousNcDestroy = nullptr;
+
+LRESULT Chain(DefaultHandler previous, HWND h, UINT m, WPARAM w, LPARAM l)
+{
+    return previous ? previous(h, m, w, l) : CoreDefWindowProc(h, m, w, l);
+}
+
+LRESULT OnNcRButtonUp(HWND hwnd, UINT m, WPARAM w, LPARAM l)
+{
+    if ((LRESULT(w) == HTCAPTION || LRESULT(w) == HTSYSMENU) && HasSystemMenu(hwnd)) {
+        ShowSystemMenu(hwnd, {GET_X_LPARAM(l), GET_Y_LPARAM(l)});
+        return 0;
+    }
+    return Chain(gPreviousNcRButtonUp, hwnd, m, w, l);
+}
+
+LRESULT OnContextMenu(HWND hwnd, UINT m, WPARAM w, LPARAM l)
+{
+    // A context menu asked on the caption (by a window that forwards it) is the system menu.
+    if (!(GetWindowStyle(hwnd) & WS_CHILD) && HasSystemMenu(hwnd) && l != -1) {
+        LRESULT hit = SendMessage(hwnd, WM_NCHITTEST, 0, l);
+        if (hit == HTCAPTION || hit == HTSYSMENU) {
+            ShowSystemMenu(hwnd, {GET_X_LPARAM(l), GET_Y_LPARAM(l)});
+            return 0;
+        }
+    }
+    return Chain(gPreviousContextMenu, hwnd, m, w, l);
+}
+
+LRESULT OnNcDestroy(HWND hwnd, UINT m, WPARAM w, LPARAM l)
+{
+    auto it = Copies().find(hwnd);
+    if (it != Copies().end()) {
+        DestroyMenu(it->second);
+        Copies().erase(it);
+    }
+    return Chain(gPreviousNcDestroy, hwnd, m, w, l);
+}
+
+template <DefaultHandler Mine>
+void InstallOnce(UINT message, DefaultHandler& previous)
+{
+    DefaultHandler current = GetDefaultHandler(message);
+    if (current == Mine) return;  // started again: keep the chain as it is
+    previous = current;
+    SetDefaultHandler(message, Mine);
+}
+
+}  // namespace
+
+HMENU GetSystemMenu(HWND hwnd, BOOL revert)
+{
+    auto& copies = Copies();
+    auto it = copies.find(hwnd);
+    if (revert) {
+        if (it != copies.end()) {
+            DestroyMenu(it->second);
+            copies.erase(it);
+        }
+        return {};
+    }
+    if (!IsWindow(hwnd)) return {};
+    if (it != copies.end() && IsMenu(it->second)) return it->second;
+    HMENU m = MakeSystemMenu();
+    copies[hwnd] = m;
+    return m;
+}
+
+void ShowSystemMenu(HWND hwnd, POINT screen)
+{
+    if (!HasSystemMenu(hwnd)) return;
+    HMENU m = GetSystemMenu(hwnd, FALSE);
+    UpdateStates(hwnd, m);
+    TrackPopupMenuEx(m, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, hwnd, nullptr);
+}
+
+void InstallMenus()
+{
+    RegisterMenuWindowClass();
+    SetSystemMenuHandler(OnSystemMenuCommand);
+    InstallOnce<OnNcRButtonUp>(WM_NCRBUTTONUP, gPreviousNcRButtonUp);
+    InstallOnce<OnContextMenu>(WM_CONTEXTMENU, gPreviousContextMenu);
+    InstallOnce<OnNcDestroy>(WM_NCDESTROY, gPreviousNcDestroy);
+}
+
+}  // namespace plat
