@@ -101,6 +101,7 @@ TEST_F(WindowInput, TimersFireInOrderOnTheVirtualClock)
     std::vector<std::pair<std::uintptr_t, DWORD>> want{{1, 100}, {1, 200}, {2, 250}, {1, 300}, {1, 400},
                                                        {2, 500}, {1, 500}, {2, 750}};  // a tie: the one armed first
     EXPECT_EQ(fired, want);
+    SetWindowProc(h, c.previous);  // the catcher ends with this test
 }
 
 TEST_F(WindowInput, ModalLoopRunsOnTheScriptAndNeverWaitsForEver)
@@ -129,6 +130,7 @@ TEST_F(WindowInput, WheelGoesToTheFocusAndUpToItsParent)
     HWND top = probe("top", {0, 0, 400, 300});
     HWND kid = probe("kid", {10, 10, 110, 40}, top);
     SetFocus(kid);
+    desk.run();
     TheJournal().clear();
     desk.script().move(300, 200).wheel(-WHEEL_DELTA);
     desk.run();
