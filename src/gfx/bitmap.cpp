@@ -154,14 +154,16 @@ void Bitmap::fillRect(const Rect& area, Color c)
     if (r.empty())
         return;
     const int step = bpp_ / 8;
-    for (int y = r.top; y < r.bottom; ++y) {
-        std::uint8_t* p = row(y) + r.left * step;
-        for (int x = r.left; x < r.right; ++x, p += step) {
-            p[0] = blue(c);
-            p[1] = green(c);
-            p[2] = red(c);
-        }
+    // One row pixel by pixel, the others copied from it.
+    std::uint8_t* first = row(r.top) + r.left * step;
+    std::uint8_t* p = first;
+    for (int x = r.left; x < r.right; ++x, p += step) {
+        p[0] = blue(c);
+        p[1] = green(c);
+        p[2] = red(c);
     }
+    const std::size_t bytes = std::size_t(r.width()) * std::size_t(step);
+    for (int y = r.top + 1; y < r.bottom; ++y) std::memcpy(row(y) + r.left * step, first, bytes);
 }
 
 Bitmap Bitmap::to24() const
