@@ -5,31 +5,16 @@
 #include <cstring>
 
 #include "base/error.h"
-#include "base/utf8.h"
-#include "plat/backend/sdl/sdl_key_map.h"
+#include "plat/backend/sdl/sdl_services.h"
+#include "plat/backend/sdl/sdl_window_kind.h"
 #include "plat/input.h"
-#include "plat/message_codes.h"
-#include "plat/message_queue.h"
 #include "plat/paint.h"
-#include "plat/system/sys_colors.h"
 #include "plat/window.h"
-#include "plat/window/raw_input.h"
 #include "plat/window_system.h"
 
 namespace plat {
 
 namespace {
-
-Uint32 Xrgb(gfx::Color c) { return (Uint32(gfx::red(c)) << 16) | (Uint32(gfx::green(c)) << 8) | gfx::blue(c); }
-
-// Pop-up menus and tool tips: caption-less top-most tool pop-ups, shown above everything
-// without the window manager's say.
-bool IsTransientPopup(HWND hwnd)
-{
-    if (GetClassName(hwnd) == "#32768") return true;
-    DWORD style = GetWindowStyle(hwnd), ex = GetWindowExStyle(hwnd);
-    return (style & WS_POPUP) && !(style & WS_CAPTION) && (ex & WS_EX_TOOLWINDOW) && (ex & WS_EX_TOPMOST);
-}
 
 SDL_SystemCursor SdlCursorFor(int id)
 {
@@ -48,6 +33,13 @@ SDL_SystemCursor SdlCursorFor(int id)
     }
 }
 
+// Drivers that open no window anyone can see.
+bool IsInvisibleDriver(const char* driver)
+{
+    return !driver || std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0 ||
+           std::strcmp(driver, "evdev") == 0;
+}
+
 }  // namespace
 
 SdlDesktop::SdlDesktop()
@@ -57,23 +49,35 @@ SdlDesktop::SdlDesktop()
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    // A click that activates one of our windows is a click as well.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // Leaving a pop-up menu or another window of ours must not minimise anything.
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
-        throw base::Error(std::string("Cannot open the desktop (is a display available?): ") + SDL_GetError());
-    start_ = SDL_GetTicks64();
+        throw base::Error(std::string("Cannot open the desktop (no display? set DISPLAY or WAYLAND_DISPLAY, or "
+                                      "start with --headless): ") +
+                          SDL_GetError());
     const char* driver = SDL_GetCurrentVideoDriver();
-    globalPointer_ = driver && std::strcmp(driver, "x11") == 0;
+    if (IsInvisibleDriver(driver)) {
+        std::string name = driver ? driver : "none";
+        SDL_Quit();
+        throw base::Error("Cannot open the desktop: the video driver '" + name +
+                          "' shows nothing (start with --headless instead)");
+    }
+    start_ = SDL_GetTicks64();
+    globalPointer_ = std::strcmp(driver, "x11") == 0;
     SDL_StartTextInput();
     StartWindowSystem(*this);
+    ConnectDesktopServices();
 }
 
 SdlDesktop::~SdlDesktop()
 {
+    DisconnectDesktopServices();
     StopWindowSystem();
-    for (auto& [h, w] : windows_) {
-        if (w.shadow) SDL_FreeSurface(w.shadow);
-        if (w.sdl) SDL_DestroyWindow(w.sdl);
-    }
+    for (auto& [h, w] : windows_) destroySdlWindow(w);
     for (auto& [id, c] : cursors_) SDL_FreeCursor(c);
+    for (auto& [id, c] : pictureCursors_) SDL_FreeCursor(c);
     SDL_Quit();
 }
 
@@ -115,25 +119,42 @@ void SdlDesktop::windowDestroyed(HWND h)
 {
     auto it = windows_.find(h);
     if (it == windows_.end()) return;
-    if (it->second.shadow) SDL_FreeSurface(it->second.shadow);
-    if (it->second.sdl) SDL_DestroyWindow(it->second.sdl);
+    if (caret_ && caret_->window == h) caret_.reset();
+    destroySdlWindow(it->second);
     windows_.erase(it);
+}
+
+void SdlDesktop::destroySdlWindow(TopWindow& w)
+{
+    if (w.shadow) SDL_FreeSurface(w.shadow);
+    if (w.sdl) SDL_DestroyWindow(w.sdl);
+    w.shadow = nullptr;
+    w.sdl = nullptr;
 }
 
 void SdlDesktop::createSdlWindow(HWND h, TopWindow& w)
 {
+    WindowKind kind = KindOfWindow(h);
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
-    HWND owner = GetWindow(h, GW_OWNER);
-    bool popup = IsTransientPopup(h);
-    if (popup) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
-    else if (owner || (GetWindowExStyle(h) & WS_EX_TOOLWINDOW)) flags |= SDL_WINDOW_SKIP_TASKBAR;
-    if (GetWindowExStyle(h) & WS_EX_TOPMOST) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    if (kind.popupMenu) flags |= SDL_WINDOW_POPUP_MENU;
+    if (!kind.inTaskBar) flags |= SDL_WINDOW_SKIP_TASKBAR;
+    if (kind.topMost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     w.title = GetWindowText(h);
-    w.sdl = SDL_CreateWindow(w.title.c_str(), w.rect.left, w.rect.top, std::max(1, w.rect.width()),
-                             std::max(1, w.rect.height()), flags);
+    int width = std::max(1, w.rect.width()), height = std::max(1, w.rect.height());
+    // A window with a region when it first shows gets a shaped window; SDL cannot shape one later.
+    if (GetWindowRegion(h) && !kind.popupMenu) {
+        w.sdl = SDL_CreateShapedWindow(w.title.c_str(), unsigned(w.rect.left), unsigned(w.rect.top), unsigned(width),
+                                       unsigned(height), flags);
+        w.shaped = w.sdl != nullptr;
+        // SDL places shaped windows off screen until the shape is set.
+        if (w.sdl) SDL_SetWindowPosition(w.sdl, w.rect.left, w.rect.top);
+    }
+    if (!w.sdl) w.sdl = SDL_CreateWindow(w.title.c_str(), w.rect.left, w.rect.top, width, height, flags);
     if (!w.sdl) return;  // the window stays off screen; the program goes on
     w.whole = true;
-    if (TopWindow* o = find(owner); o && o->sdl && !popup) SDL_SetWindowModalFor(w.sdl, o->sdl);
+    w.shapeSet.reset();
+    // Owned windows stay above their owner (the desktop's "transient for").
+    if (TopWindow* o = find(kind.owner); o && o->sdl && !kind.popupMenu) SDL_SetWindowModalFor(w.sdl, o->sdl);
 }
 
 void SdlDesktop::windowMoved(HWND h, const gfx::Rect& r)
@@ -158,7 +179,8 @@ void SdlDesktop::windowShown(HWND h, bool shown)
     if (!w->sdl) return;
     if (shown) {
         // Pixels first, so the window never appears blank.
-        flush();
+        w->whole = true;
+        flushWindow(h, *w);
         SDL_ShowWindow(w->sdl);
         w->whole = true;
     } else {
@@ -168,155 +190,22 @@ void SdlDesktop::windowShown(HWND h, bool shown)
 
 void SdlDesktop::windowRaised(HWND h)
 {
-    if (TopWindow* w = find(h); w && w->sdl) SDL_RaiseWindow(w->sdl);
-}
-
-void SdlDesktop::present(HWND h, const gfx::Bitmap& surface, const gfx::Region& damage)
-{
     TopWindow* w = find(h);
-    if (!w || surface.empty()) return;
-    if (!w->shadow || w->shadow->w != surface.width() || w->shadow->h != surface.height()) {
-        if (w->shadow) SDL_FreeSurface(w->shadow);
-        w->shadow = SDL_CreateRGBSurfaceWithFormat(0, surface.width(), surface.height(), 32, SDL_PIXELFORMAT_XRGB8888);
-        if (!w->shadow) return;
-        SDL_SetSurfaceBlendMode(w->shadow, SDL_BLENDMODE_NONE);
-        Uint32 desk = Xrgb(gfx::Color(GetSysColor(COLOR_DESKTOP)));
-        SDL_FillRect(w->shadow, nullptr, desk);
-        w->whole = true;
-    }
-    const gfx::Region* shape = GetWindowRegion(h);
-    Uint32 desk = Xrgb(gfx::Color(GetSysColor(COLOR_DESKTOP)));
-    gfx::Region area = damage.intersected(surface.rect());
-    auto* base = static_cast<std::uint8_t*>(w->shadow->pixels);
-    for (const gfx::Rect& r : area.rects()) {
-        for (int y = r.top; y < r.bottom; ++y) {
-            auto* out = reinterpret_cast<Uint32*>(base + y * w->shadow->pitch);
-            if (surface.bitsPerPixel() == 24 || surface.bitsPerPixel() == 32) {
-                int step = surface.bitsPerPixel() / 8;
-                const std::uint8_t* in = surface.row(y) + r.left * step;
-                for (int x = r.left; x < r.right; ++x, in += step)
-                    out[x] = (Uint32(in[2]) << 16) | (Uint32(in[1]) << 8) | in[0];
-            } else {
-                for (int x = r.left; x < r.right; ++x) out[x] = Xrgb(surface.pixel(x, y));
-            }
-        }
-        w->damage.push_back(SDL_Rect{r.left, r.top, r.width(), r.height()});
-    }
-    // Cut-out parts show the desktop colour: shaped X windows need a special kind of window.
-    if (shape) {
-        for (const gfx::Rect& r : area.subtracted(*shape).rects()) {
-            SDL_Rect sr{r.left, r.top, r.width(), r.height()};
-            SDL_FillRect(w->shadow, &sr, desk);
-        }
-    }
-}
-
-void SdlDesktop::flush()
-{
-    for (auto& [h, w] : windows_) {
-        if (!w.sdl || !w.shadow) continue;
-        std::string title = GetWindowText(h);
-        if (title != w.title) {
-            w.title = title;
-            SDL_SetWindowTitle(w.sdl, title.c_str());
-        }
-        if (!w.whole && w.damage.empty()) continue;
-        SDL_Surface* target = SDL_GetWindowSurface(w.sdl);
-        if (!target) continue;
-        if (w.whole) {
-            SDL_BlitSurface(w.shadow, nullptr, target, nullptr);
-            SDL_UpdateWindowSurface(w.sdl);
-        } else {
-            for (SDL_Rect r : w.damage) {
-                SDL_Rect d = r;
-                SDL_BlitSurface(w.shadow, &r, target, &d);
-            }
-            SDL_UpdateWindowSurfaceRects(w.sdl, w.damage.data(), int(w.damage.size()));
-        }
-        w.whole = false;
-        w.damage.clear();
-    }
-}
-
-gfx::Point SdlDesktop::screenPoint(const TopWindow& w, int x, int y) const
-{
-    // Our window may have moved since X placed it: where the pointer really is wins.
-    if (globalPointer_) {
-        int gx = 0, gy = 0;
-        SDL_GetGlobalMouseState(&gx, &gy);
-        return {gx, gy};
-    }
-    return {w.rect.left + x, w.rect.top + y};
-}
-
-bool SdlDesktop::translate(const SDL_Event& e)
-{
-    HWND h;
-    switch (e.type) {
-    case SDL_MOUSEMOTION:
-        if (TopWindow* w = fromSdlId(e.motion.windowID, &h)) RawMouseMove(screenPoint(*w, e.motion.x, e.motion.y));
-        return true;
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
-        TopWindow* w = fromSdlId(e.button.windowID, &h);
-        if (!w) return false;
-        MouseButton b = e.button.button == SDL_BUTTON_RIGHT    ? MouseButton::Right
-                        : e.button.button == SDL_BUTTON_MIDDLE ? MouseButton::Middle
-                                                               : MouseButton::Left;
-        gfx::Point p = screenPoint(*w, e.button.x, e.button.y);
-        RawMouseMove(p);
-        RawMouseButton(b, e.type == SDL_MOUSEBUTTONDOWN, p);
-        return true;
-    }
-    case SDL_MOUSEWHEEL: {
-        TopWindow* w = fromSdlId(e.wheel.windowID, &h);
-        if (!w || e.wheel.y == 0) return false;
-        int x = 0, y = 0;
-        SDL_GetMouseState(&x, &y);
-        RawMouseWheel(e.wheel.y * WHEEL_DELTA, screenPoint(*w, x, y));
-        return true;
-    }
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-        if (UINT vk = VirtualKeyFromScancode(e.key.keysym.scancode)) {
-            RawKey(vk, e.type == SDL_KEYDOWN);
-            return true;
-        }
-        return false;
-    case SDL_TEXTINPUT: {
-        std::string_view text(e.text.text);
-        for (std::size_t i = 0; i < text.size();) {
-            base::DecodedCodePoint d = base::decodeUtf8(text, i);
-            i += d.length;
-            if (d.valid) RawChar(d.codePoint);
-        }
-        return true;
-    }
-    case SDL_WINDOWEVENT: {
-        TopWindow* w = fromSdlId(e.window.windowID, &h);
-        if (!w) return false;
-        switch (e.window.event) {
-        case SDL_WINDOWEVENT_CLOSE: PostMessage(h, WM_SYSCOMMAND, SC_CLOSE, 0); return true;
-        case SDL_WINDOWEVENT_EXPOSED:
-        case SDL_WINDOWEVENT_SIZE_CHANGED: w->whole = true; return false;
-        case SDL_WINDOWEVENT_FOCUS_GAINED:
-            if (!IsTransientPopup(h) && GetActiveWindow() != h && IsWindowEnabled(h)) SetActiveWindow(h);
-            return true;
-        default: return false;
-        }
-    }
-    default: return false;
-    }
+    if (!w || !w->sdl || !(SDL_GetWindowFlags(w->sdl) & SDL_WINDOW_SHOWN)) return;
+    // Pop-up menus float above everything already; raising one would take the focus.
+    if (!KindOfWindow(h).popupMenu) SDL_RaiseWindow(w->sdl);
 }
 
 Backend::Wait SdlDesktop::waitForEvents(std::uint64_t timeoutMs)
 {
     flush();
+    timeoutMs = std::min(timeoutMs, timeToCaretBlink());
     SDL_Event e;
     int timeout = int(std::min<std::uint64_t>(timeoutMs, INT_MAX));
     if (!(timeout == 0 ? SDL_PollEvent(&e) : SDL_WaitEventTimeout(&e, timeout))) return Wait::TimedOut;
     do translate(e);
     while (SDL_PollEvent(&e));
+    checkAppFocus();
     return Wait::Events;
 }
 
@@ -327,6 +216,10 @@ void SdlDesktop::setCursor(HCURSOR c)
         return;
     }
     SDL_ShowCursor(SDL_ENABLE);
+    if (SDL_Cursor* picture = PictureCursor(c, pictureCursors_)) {
+        SDL_SetCursor(picture);
+        return;
+    }
     int id = StandardCursorId(c);
     SDL_Cursor*& cursor = cursors_[id];
     if (!cursor) cursor = SDL_CreateSystemCursor(SdlCursorFor(id));

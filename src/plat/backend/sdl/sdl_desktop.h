@@ -2,12 +2,15 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <SDL2/SDL.h>
 
+#include "gfx/region.h"
 #include "plat/backend/backend.h"
+#include "plat/gdi/gdi_types.h"
 
 namespace plat {
 
@@ -25,6 +28,7 @@ public:
     std::uint64_t now() const override;
     gfx::Size screenSize() const override;
     gfx::Rect workArea() const override;
+    // Waits on SDL's event queue, no longer than to the next timer or caret blink.
     Wait waitForEvents(std::uint64_t timeoutMs) override;
 
     void windowCreated(HWND, const gfx::Rect&) override;
@@ -43,19 +47,44 @@ private:
         gfx::Rect rect;                 // screen
         std::vector<SDL_Rect> damage;
         bool whole = true;  // the next flush copies everything
+        bool shaped = false;                 // made by SDL_CreateShapedWindow
+        std::optional<gfx::Region> shapeSet;  // the shape last given to SDL
         std::string title;
+        HICON icon;
     };
+    // The caret as last drawn on a window: XORed over the shadow's pixels.
+    struct DrawnCaret {
+        HWND window;
+        gfx::Region area;  // surface coordinates, clipped to what the caret's window shows
+        bool operator==(const DrawnCaret&) const = default;
+    };
+
     TopWindow* find(HWND);
     TopWindow* fromSdlId(Uint32 id, HWND* hwnd);
     void createSdlWindow(HWND, TopWindow&);
+    void destroySdlWindow(TopWindow&);
+
+    // sdl_present.cpp
     void flush();
-    bool translate(const SDL_Event&);
+    void flushWindow(HWND, TopWindow&);
+    void updateShape(HWND, TopWindow&);
+    void updateTitleAndIcon(HWND, TopWindow&);
+    std::optional<DrawnCaret> wantedCaret() const;
+    std::uint64_t timeToCaretBlink() const;
+
+    // sdl_input.cpp
+    void translate(const SDL_Event&);
+    void windowEvent(HWND, TopWindow&, const SDL_WindowEvent&);
     gfx::Point screenPoint(const TopWindow&, int x, int y) const;
+    void checkAppFocus();
 
     std::uint64_t start_ = 0;
     bool globalPointer_ = false;  // the driver reports where the pointer really is (X11)
+    bool focusLost_ = false;      // one of our windows lost the keyboard focus in this batch
     std::map<HWND, TopWindow> windows_;
     std::map<int, SDL_Cursor*> cursors_;
+    std::map<std::uint64_t, SDL_Cursor*> pictureCursors_;
+    std::optional<DrawnCaret> caret_;
 };
 
 }  // namespace plat
