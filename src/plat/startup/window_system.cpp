@@ -1,5 +1,6 @@
 #include "plat/window_system.h"
 
+#include "plat/dialogs/dialog.h"
 #include "plat/menus/system_menu.h"
 #include "plat/nonclient/plain_frame.h"
 #include "plat/window/window_state.h"
@@ -12,6 +13,7 @@ void StartWindowSystem(Backend& backend)
     StartWindowCore(backend);
     InstallPlainFrame();
     InstallMenus();
+    RegisterDialogClass();
 }
 
 void StopWindowSystem() { StopWindowCore(); }
