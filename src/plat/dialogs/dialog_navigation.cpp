@@ -16,8 +16,8 @@ namespace {
 
 constexpr UINT EM_SETSEL = 0x00B1;
 
-// The dialog's direct children in tab order (creation order: the child list is topmost first,
-// and later children go below earlier ones).
+// The dialog's direct children in tab order: z-order from the top (the creation order of a
+// dialog's controls).
 std::vector<HWND> Controls(HWND dialog)
 {
     std::vector<HWND> out;

@@ -159,6 +159,8 @@ HWND CreateDialogIndirectParam(const DialogTemplate& t, HWND owner, DLGPROC proc
             DestroyWindow(dlg);
             return {};
         }
+        // Tab order is z-order, top to bottom: each control goes below the ones before it.
+        SetWindowPos(c, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
         SendMessage(c, WM_SETFONT, WPARAM(state->font.value), FALSE);
         if (!state->defId && IsPushButton(c) && (GetWindowStyle(c) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
             state->defId = item.id;
