@@ -6,6 +6,7 @@
 #include "plat/controls/button_styles.h"
 #include "plat/controls/controls_registry.h"
 #include "plat/nonclient/plain_frame.h"
+#include "plat/system/sys_colors.h"
 #include "plat/virtual_keys.h"
 #include "plat/windowing.h"
 

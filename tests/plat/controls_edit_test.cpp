@@ -9,6 +9,7 @@
 #include "plat/controls/edit_styles.h"
 #include "plat/controls/edit_text.h"
 #include "plat/nonclient/plain_frame.h"
+#include "plat/system/sys_colors.h"
 #include "plat/nonclient/scroll_bars.h"
 #include "plat/virtual_keys.h"
 #include "plat/windowing.h"

@@ -3,6 +3,7 @@
 #include "plat/controls/controls_registry.h"
 #include "plat/controls/static_styles.h"
 #include "plat/nonclient/plain_frame.h"
+#include "plat/system/sys_colors.h"
 #include "plat/windowing.h"
 
 namespace plat {
@@ -32,7 +33,7 @@ protected:
         for (int x = r.left; x < r.right; ++x)
             for (int y = r.top; y < r.bottom; ++y) {
                 gfx::Color c = shot.pixel(x - p.left, y - p.top);
-                if (c.r < 100 && c.g < 100 && c.b < 100) {
+                if (gfx::red(c) < 100 && gfx::green(c) < 100 && gfx::blue(c) < 100) {
                     if (first < 0) first = x - r.left;
                     last = x - r.left;
                     break;

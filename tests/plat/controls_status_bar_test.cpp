@@ -9,6 +9,7 @@
 #include "plat/controls/status_bar_layout.h"
 #include "plat/controls/status_bar_messages.h"
 #include "plat/nonclient/plain_frame.h"
+#include "plat/system/sys_colors.h"
 #include "plat/windowing.h"
 
 namespace plat {

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "plat/controls/control_state.h"
 #include "plat/controls/button_class.h"
 #include "plat/controls/button_dialog_codes.h"
 #include "plat/controls/button_drawing.h"
@@ -21,7 +22,6 @@ struct ButtonState {
     HGDIOBJ image;
 };
 
-ButtonState* StateOf(HWND hwnd) { return reinterpret_cast<ButtonState*>(GetWindowLongPtr(hwnd, 0)); }
 DWORD Kind(HWND hwnd) { return GetWindowStyle(hwnd) & BS_TYPEMASK; }
 bool IsPush(DWORD kind) { return kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON || kind == BS_USERBUTTON; }
 bool IsRadio(DWORD kind) { return kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON; }
@@ -46,22 +46,19 @@ void SetPushed(HWND hwnd, ButtonState& st, bool pushed)
     if (GetWindowStyle(hwnd) & BS_NOTIFY) Notify(hwnd, pushed ? BN_HILITE : BN_UNHILITE);
 }
 
-// The auto radio buttons of one group: siblings from the WS_GROUP one before to the next.
+// The auto radio buttons of one group: the run of them next to each other among the siblings.
+// Any other kind of control ends the run. Walking both ways keeps this independent of which
+// end of the sibling list the core puts a new child.
+bool IsAutoRadio(HWND h)
+{
+    return GetClassName(h) == kButtonClassName && (GetWindowStyle(h) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+}
+
 void UncheckGroupSiblings(HWND hwnd)
 {
-    HWND parent = GetParent(hwnd);
-    if (!parent) return;
-    HWND first = hwnd;
-    while (!(GetWindowStyle(first) & WS_GROUP)) {
-        HWND prev = GetWindow(first, GW_HWNDPREV);
-        if (!prev) break;
-        first = prev;
-    }
-    for (HWND h = first; h; h = GetWindow(h, GW_HWNDNEXT)) {
-        if (h != first && (GetWindowStyle(h) & WS_GROUP)) break;
-        if (h != hwnd && GetClassName(h) == kButtonClassName && (GetWindowStyle(h) & BS_TYPEMASK) == BS_AUTORADIOBUTTON)
+    for (UINT way : {UINT(GW_HWNDPREV), UINT(GW_HWNDNEXT)})
+        for (HWND h = GetWindow(hwnd, way); h && IsAutoRadio(h); h = GetWindow(h, way))
             SendMessage(h, BM_SETCHECK, BST_UNCHECKED, 0);
-    }
 }
 
 // Auto kinds change their check, then the parent hears of the click. The parent may destroy
@@ -131,26 +128,16 @@ bool Inside(HWND hwnd, LPARAM lParam)
     return x >= c.left && x < c.right && y >= c.top && y < c.bottom;
 }
 
-LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT ButtonProc(HWND hwnd, ButtonState& st, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_NCCREATE) {
-        SetWindowLongPtr(hwnd, 0, LONG_PTR(new ButtonState));
-        return DefWindowProc(hwnd, msg, wParam, lParam);
-    }
-    ButtonState* st = StateOf(hwnd);
-    if (!st) return DefWindowProc(hwnd, msg, wParam, lParam);
     DWORD kind = Kind(hwnd);
     switch (msg) {
-    case WM_NCDESTROY:
-        SetWindowLongPtr(hwnd, 0, 0);
-        delete st;
-        return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_NCHITTEST:
         // Group boxes are frames around other controls: clicks go through them.
         if (kind == BS_GROUPBOX) return HTTRANSPARENT;
         return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: Paint(hwnd, *st); return 0;
+    case WM_PAINT: Paint(hwnd, st); return 0;
     case WM_SETTEXT:
     case WM_ENABLE: {
         LRESULT r = DefWindowProc(hwnd, msg, wParam, lParam);
@@ -158,22 +145,22 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return r;
     }
     case WM_SETFONT:
-        st->font = HFONT(HGDIOBJ(std::uint64_t(wParam)));
+        st.font = HFONT(HGDIOBJ(std::uint64_t(wParam)));
         if (LOWORD(std::uintptr_t(lParam))) Repaint(hwnd);
         return 0;
-    case WM_GETFONT: return LRESULT(st->font.value);
+    case WM_GETFONT: return LRESULT(st.font.value);
     case WM_GETDLGCODE: return DialogCode(hwnd);
     case WM_SETFOCUS:
-        st->focused = true;
+        st.focused = true;
         Repaint(hwnd);
         if (GetWindowStyle(hwnd) & BS_NOTIFY) Notify(hwnd, BN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
-        st->focused = false;
-        st->spaceDown = false;
-        if (st->tracking && GetCapture() == hwnd) ReleaseCapture();
-        st->tracking = false;
-        SetPushed(hwnd, *st, false);
+        st.focused = false;
+        st.spaceDown = false;
+        if (st.tracking && GetCapture() == hwnd) ReleaseCapture();
+        st.tracking = false;
+        SetPushed(hwnd, st, false);
         Repaint(hwnd);
         if (GetWindowStyle(hwnd) & BS_NOTIFY) Notify(hwnd, BN_KILLFOCUS);
         return 0;
@@ -181,64 +168,64 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDBLCLK:
         if (kind == BS_GROUPBOX) return 0;
         if (GetFocus() != hwnd) SetFocus(hwnd);
-        st->tracking = true;
+        st.tracking = true;
         SetCapture(hwnd);
-        SetPushed(hwnd, *st, true);
+        SetPushed(hwnd, st, true);
         return 0;
     case WM_MOUSEMOVE:
-        if (st->tracking) SetPushed(hwnd, *st, Inside(hwnd, lParam));
+        if (st.tracking) SetPushed(hwnd, st, Inside(hwnd, lParam));
         return 0;
     case WM_LBUTTONUP: {
-        if (!st->tracking) return 0;
-        st->tracking = false;
-        bool clicked = st->pushed && Inside(hwnd, lParam);
-        SetPushed(hwnd, *st, false);
+        if (!st.tracking) return 0;
+        st.tracking = false;
+        bool clicked = st.pushed && Inside(hwnd, lParam);
+        SetPushed(hwnd, st, false);
         if (GetCapture() == hwnd) ReleaseCapture();
-        if (clicked) Click(hwnd, *st);
+        if (clicked) Click(hwnd, st);
         return 0;
     }
     case WM_CAPTURECHANGED:
-        if (st->tracking) {
-            st->tracking = false;
-            SetPushed(hwnd, *st, false);
+        if (st.tracking) {
+            st.tracking = false;
+            SetPushed(hwnd, st, false);
         }
         return 0;
     case WM_KEYDOWN:
         if (wParam == VK_SPACE && kind != BS_GROUPBOX) {
-            if (!st->tracking) {
-                st->spaceDown = true;
-                SetPushed(hwnd, *st, true);
+            if (!st.tracking) {
+                st.spaceDown = true;
+                SetPushed(hwnd, st, true);
             }
             return 0;
         }
         return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_KEYUP:
-        if (wParam == VK_SPACE && st->spaceDown) {
-            st->spaceDown = false;
-            SetPushed(hwnd, *st, false);
-            Click(hwnd, *st);
+        if (wParam == VK_SPACE && st.spaceDown) {
+            st.spaceDown = false;
+            SetPushed(hwnd, st, false);
+            Click(hwnd, st);
             return 0;
         }
         return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_CHAR:
         if (wParam == U' ') return 0;
         return DefWindowProc(hwnd, msg, wParam, lParam);
-    case BM_GETCHECK: return LRESULT(IsCheck(kind) || IsRadio(kind) ? st->check : BST_UNCHECKED);
+    case BM_GETCHECK: return LRESULT(IsCheck(kind) || IsRadio(kind) ? st.check : BST_UNCHECKED);
     case BM_SETCHECK: {
         WPARAM value = wParam;
         if (kind != BS_3STATE && kind != BS_AUTO3STATE && value == BST_INDETERMINATE) value = BST_CHECKED;
         if (value > BST_INDETERMINATE) value = BST_CHECKED;
         if (!IsCheck(kind) && !IsRadio(kind)) return 0;
-        if (st->check != value) {
-            st->check = value;
+        if (st.check != value) {
+            st.check = value;
             Repaint(hwnd);
         }
         return 0;
     }
     case BM_GETSTATE:
-        return LRESULT(st->check | (st->pushed ? BST_PUSHED : 0) | (st->focused ? BST_FOCUS : 0));
+        return LRESULT(st.check | (st.pushed ? BST_PUSHED : 0) | (st.focused ? BST_FOCUS : 0));
     case BM_SETSTATE:
-        SetPushed(hwnd, *st, wParam != 0);
+        SetPushed(hwnd, st, wParam != 0);
         return 0;
     case BM_SETSTYLE: {
         DWORD style = (GetWindowStyle(hwnd) & ~DWORD(0xFFFF)) | DWORD(wParam & 0xFFFF);
@@ -247,12 +234,12 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case BM_CLICK:
-        if (IsWindowEnabled(hwnd) && kind != BS_GROUPBOX) Click(hwnd, *st);
+        if (IsWindowEnabled(hwnd) && kind != BS_GROUPBOX) Click(hwnd, st);
         return 0;
-    case BM_GETIMAGE: return LRESULT(st->image.value);
+    case BM_GETIMAGE: return LRESULT(st.image.value);
     case BM_SETIMAGE: {
-        HGDIOBJ old = st->image;
-        st->image = HGDIOBJ(std::uint64_t(lParam));
+        HGDIOBJ old = st.image;
+        st.image = HGDIOBJ(std::uint64_t(lParam));
         Repaint(hwnd);
         return LRESULT(old.value);
     }
@@ -266,8 +253,8 @@ void RegisterButtonClass()
 {
     WNDCLASSEX wc;
     wc.style = CS_DBLCLKS | CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = ButtonProc;
-    wc.cbWndExtra = sizeof(void*);
+    wc.lpfnWndProc = ControlProc<ButtonState, ButtonProc>;
+    wc.cbWndExtra = kControlStateBytes;
     wc.hCursor = LoadCursor(IDC_ARROW);
     wc.lpszClassName = kButtonClassName;
     RegisterClassEx(wc);

@@ -1,3 +1,4 @@
+#include "plat/controls/control_state.h"
 #include "plat/controls/button_dialog_codes.h"
 #include "plat/controls/static_class.h"
 #include "plat/controls/static_styles.h"
@@ -14,7 +15,6 @@ struct StaticState {
     HBITMAP bitmap;
 };
 
-StaticState* StateOf(HWND hwnd) { return reinterpret_cast<StaticState*>(GetWindowLongPtr(hwnd, 0)); }
 DWORD Kind(DWORD style) { return style & SS_TYPEMASK; }
 bool IsText(DWORD kind)
 {
@@ -150,20 +150,10 @@ void FitToIcon(HWND hwnd, HICON icon)
         SetWindowPos(hwnd, HWND{}, 0, 0, s.width, s.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT StaticProc(HWND hwnd, StaticState& st, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_NCCREATE) {
-        SetWindowLongPtr(hwnd, 0, LONG_PTR(new StaticState));
-        return DefWindowProc(hwnd, msg, wParam, lParam);
-    }
-    StaticState* st = StateOf(hwnd);
-    if (!st) return DefWindowProc(hwnd, msg, wParam, lParam);
     DWORD style = GetWindowStyle(hwnd);
     switch (msg) {
-    case WM_NCDESTROY:
-        SetWindowLongPtr(hwnd, 0, 0);
-        delete st;
-        return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_NCHITTEST:
         if (!(style & SS_NOTIFY)) return HTTRANSPARENT;
         return DefWindowProc(hwnd, msg, wParam, lParam);
@@ -176,7 +166,7 @@ LRESULT StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: Paint(hwnd, *st); return 0;
+    case WM_PAINT: Paint(hwnd, st); return 0;
     case WM_SETTEXT:
     case WM_ENABLE: {
         LRESULT r = DefWindowProc(hwnd, msg, wParam, lParam);
@@ -187,30 +177,30 @@ LRESULT StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (IsText(Kind(style))) Repaint(hwnd);
         return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_SETFONT:
-        st->font = HFONT(HGDIOBJ(std::uint64_t(wParam)));
+        st.font = HFONT(HGDIOBJ(std::uint64_t(wParam)));
         if (LOWORD(std::uintptr_t(lParam))) Repaint(hwnd);
         return 0;
-    case WM_GETFONT: return LRESULT(st->font.value);
+    case WM_GETFONT: return LRESULT(st.font.value);
     case WM_GETDLGCODE: return DLGC_STATIC;
     case STM_SETICON: {
-        HICON old = st->icon;
-        st->icon = HICON(HGDIOBJ(std::uint64_t(wParam)));
-        FitToIcon(hwnd, st->icon);
+        HICON old = st.icon;
+        st.icon = HICON(HGDIOBJ(std::uint64_t(wParam)));
+        FitToIcon(hwnd, st.icon);
         Repaint(hwnd);
         return LRESULT(old.value);
     }
-    case STM_GETICON: return LRESULT(st->icon.value);
+    case STM_GETICON: return LRESULT(st.icon.value);
     case STM_SETIMAGE: {
-        if (wParam == IMAGE_ICON) return StaticProc(hwnd, STM_SETICON, WPARAM(lParam), 0);
+        if (wParam == IMAGE_ICON) return StaticProc(hwnd, st, STM_SETICON, WPARAM(lParam), 0);
         if (wParam != IMAGE_BITMAP) return 0;
-        HBITMAP old = st->bitmap;
-        st->bitmap = HBITMAP(HGDIOBJ(std::uint64_t(lParam)));
+        HBITMAP old = st.bitmap;
+        st.bitmap = HBITMAP(HGDIOBJ(std::uint64_t(lParam)));
         Repaint(hwnd);
         return LRESULT(old.value);
     }
     case STM_GETIMAGE:
-        if (wParam == IMAGE_ICON) return LRESULT(st->icon.value);
-        if (wParam == IMAGE_BITMAP) return LRESULT(st->bitmap.value);
+        if (wParam == IMAGE_ICON) return LRESULT(st.icon.value);
+        if (wParam == IMAGE_BITMAP) return LRESULT(st.bitmap.value);
         return 0;
     default: return DefWindowProc(hwnd, msg, wParam, lParam);
     }
@@ -222,8 +212,8 @@ void RegisterStaticClass()
 {
     WNDCLASSEX wc;
     wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.lpfnWndProc = StaticProc;
-    wc.cbWndExtra = sizeof(void*);
+    wc.lpfnWndProc = ControlProc<StaticState, StaticProc>;
+    wc.cbWndExtra = kControlStateBytes;
     wc.hCursor = LoadCursor(IDC_ARROW);
     wc.lpszClassName = kStaticClassName;
     RegisterClassEx(wc);

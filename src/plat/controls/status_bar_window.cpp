@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "plat/controls/control_state.h"
 #include "plat/controls/status_bar_class.h"
 #include "plat/controls/status_bar_layout.h"
 #include "plat/controls/status_bar_messages.h"
@@ -29,7 +30,6 @@ struct StatusBarState {
     int minHeight = 0;
 };
 
-StatusBarState* StateOf(HWND hwnd) { return reinterpret_cast<StatusBarState*>(GetWindowLongPtr(hwnd, 0)); }
 void Repaint(HWND hwnd) { InvalidateRect(hwnd, nullptr, FALSE); }
 
 HFONT FontFor(const StatusBarState& st)
@@ -161,40 +161,30 @@ bool InGrip(HWND hwnd, LPARAM lParam)
     return x >= g.left && x < g.right && y >= g.top && y < g.bottom;
 }
 
-LRESULT StatusBarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT StatusBarProc(HWND hwnd, StatusBarState& st, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_NCCREATE) {
-        SetWindowLongPtr(hwnd, 0, LONG_PTR(new StatusBarState));
-        return DefWindowProc(hwnd, msg, wParam, lParam);
-    }
-    StatusBarState* st = StateOf(hwnd);
-    if (!st) return DefWindowProc(hwnd, msg, wParam, lParam);
     switch (msg) {
-    case WM_NCDESTROY:
-        SetWindowLongPtr(hwnd, 0, 0);
-        delete st;
-        return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_CREATE: {
         auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
-        st->parts[0].text = cs->lpszName ? cs->lpszName : "";
-        AlignToParent(hwnd, *st);
+        st.parts[0].text = cs->lpszName ? cs->lpszName : "";
+        AlignToParent(hwnd, st);
         return 0;
     }
     case WM_SIZE:
-        AlignToParent(hwnd, *st);
+        AlignToParent(hwnd, st);
         Repaint(hwnd);
         return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: Paint(hwnd, *st); return 0;
+    case WM_PAINT: Paint(hwnd, st); return 0;
     case WM_SETFONT:
-        st->font = HFONT(HGDIOBJ(std::uint64_t(wParam)));
-        AlignToParent(hwnd, *st);
+        st.font = HFONT(HGDIOBJ(std::uint64_t(wParam)));
+        AlignToParent(hwnd, st);
         if (LOWORD(std::uintptr_t(lParam))) Repaint(hwnd);
         return 0;
-    case WM_GETFONT: return LRESULT(st->font.value);
+    case WM_GETFONT: return LRESULT(st.font.value);
     case WM_SETTEXT: {
         DefWindowProc(hwnd, msg, wParam, lParam);
-        st->parts[0].text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+        st.parts[0].text = lParam ? reinterpret_cast<const char*>(lParam) : "";
         Repaint(hwnd);
         return TRUE;
     }
@@ -220,7 +210,7 @@ LRESULT StatusBarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return DefWindowProc(hwnd, msg, wParam, lParam);
     case SB_SETTEXTA:
     case SB_SETTEXTW: {
-        Part* p = PartFor(*st, wParam & 0xFF);
+        Part* p = PartFor(st, wParam & 0xFF);
         if (!p) return FALSE;
         p->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
         p->flags = wParam & ~WPARAM(0xFF);
@@ -229,7 +219,7 @@ LRESULT StatusBarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case SB_GETTEXTA:
     case SB_GETTEXTW: {
-        Part* p = PartFor(*st, LOWORD(wParam) & 0xFF);
+        Part* p = PartFor(st, LOWORD(wParam) & 0xFF);
         if (!p) return 0;
         // The high word carries the buffer size: a buffer of unknown size is never written.
         std::size_t size = HIWORD(wParam);
@@ -244,25 +234,25 @@ LRESULT StatusBarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case SB_GETTEXTLENGTHA:
     case SB_GETTEXTLENGTHW: {
-        Part* p = PartFor(*st, wParam & 0xFF);
+        Part* p = PartFor(st, wParam & 0xFF);
         if (!p) return 0;
         return LRESULT(MAKELPARAM(int(std::min<std::size_t>(p->text.size(), 0xFFFF)), int(p->flags >> 8)));
     }
     case SB_SETPARTS: {
         if (wParam == 0 || wParam > kStatusBarMaxParts || !lParam) return FALSE;
         const int* rights = reinterpret_cast<const int*>(lParam);
-        st->rights.assign(rights, rights + wParam);
-        st->parts.resize(wParam);
+        st.rights.assign(rights, rights + wParam);
+        st.parts.resize(wParam);
         Repaint(hwnd);
         return TRUE;
     }
     case SB_GETPARTS: {
         if (lParam) {
             int* out = reinterpret_cast<int*>(lParam);
-            std::size_t n = std::min<std::size_t>(wParam, st->rights.size());
-            std::copy_n(st->rights.begin(), n, out);
+            std::size_t n = std::min<std::size_t>(wParam, st.rights.size());
+            std::copy_n(st.rights.begin(), n, out);
         }
-        return LRESULT(st->rights.size());
+        return LRESULT(st.rights.size());
     }
     case SB_GETBORDERS:
         if (lParam) {
@@ -273,25 +263,25 @@ LRESULT StatusBarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         }
         return TRUE;
     case SB_SETMINHEIGHT:
-        st->minHeight = int(wParam);
-        AlignToParent(hwnd, *st);
+        st.minHeight = int(wParam);
+        AlignToParent(hwnd, st);
         return 0;
     case SB_SIMPLE:
-        if (st->isSimple != (wParam != 0)) {
-            st->isSimple = wParam != 0;
+        if (st.isSimple != (wParam != 0)) {
+            st.isSimple = wParam != 0;
             Repaint(hwnd);
         }
         return 0;
-    case SB_ISSIMPLE: return st->isSimple;
+    case SB_ISSIMPLE: return st.isSimple;
     case SB_GETRECT: {
         if (!lParam) return FALSE;
         RECT client = ClientRect(hwnd);
         RECT r;
-        if (st->isSimple) {
+        if (st.isSimple) {
             r = StatusBarLayout::simpleRect(client);
         } else {
-            if (wParam >= st->parts.size()) return FALSE;
-            r = StatusBarLayout::partRect(client, st->rights, int(wParam), HasGrip(hwnd));
+            if (wParam >= st.parts.size()) return FALSE;
+            r = StatusBarLayout::partRect(client, st.rights, int(wParam), HasGrip(hwnd));
         }
         *reinterpret_cast<RECT*>(lParam) = r;
         return TRUE;
@@ -316,8 +306,8 @@ void RegisterStatusBarClass()
 {
     WNDCLASSEX wc;
     wc.style = CS_DBLCLKS | CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = StatusBarProc;
-    wc.cbWndExtra = sizeof(void*);
+    wc.lpfnWndProc = ControlProc<StatusBarState, StatusBarProc>;
+    wc.cbWndExtra = kControlStateBytes;
     wc.hCursor = LoadCursor(IDC_ARROW);
     wc.lpszClassName = kStatusBarClassName;
     RegisterClassEx(wc);

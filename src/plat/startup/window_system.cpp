@@ -1,5 +1,6 @@
 #include "plat/window_system.h"
 
+#include "plat/controls/controls_registry.h"
 #include "plat/dialogs/dialog.h"
 #include "plat/menus/system_menu.h"
 #include "plat/nonclient/plain_frame.h"
@@ -14,6 +15,7 @@ void StartWindowSystem(Backend& backend)
     InstallPlainFrame();
     InstallMenus();
     RegisterDialogClass();
+    RegisterStandardControls();
 }
 
 void StopWindowSystem() { StopWindowCore(); }

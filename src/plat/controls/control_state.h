@@ -1,0 +1,37 @@
+#pragma once
+
+#include <memory>
+
+#include "plat/messages.h"
+#include "plat/window.h"
+
+namespace plat {
+
+// A control keeps its state behind a pointer in the first extra bytes of its window: made on
+// WM_NCCREATE, freed after the control has seen WM_NCDESTROY. Register the class with
+// cbWndExtra = kControlStateBytes and lpfnWndProc = ControlProc<State, Handle>.
+inline constexpr int kControlStateBytes = sizeof(void*);
+
+template <class State>
+State* ControlStateOf(HWND hwnd)
+{
+    return reinterpret_cast<State*>(GetWindowLongPtr(hwnd, 0));
+}
+
+// Handle gets every message from WM_NCCREATE on (WM_NCCREATE itself included) with the state.
+// Messages before the state exists or after it is gone go to DefWindowProc.
+template <class State, LRESULT (*Handle)(HWND, State&, UINT, WPARAM, LPARAM)>
+LRESULT ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NCCREATE && !ControlStateOf<State>(hwnd))
+        SetWindowLongPtr(hwnd, 0, LONG_PTR(new State));
+    State* state = ControlStateOf<State>(hwnd);
+    if (!state) return DefWindowProc(hwnd, msg, wParam, lParam);
+    if (msg != WM_NCDESTROY) return Handle(hwnd, *state, msg, wParam, lParam);
+    // Detach first so that nothing reached from the last message finds a dying state.
+    SetWindowLongPtr(hwnd, 0, 0);
+    std::unique_ptr<State> owned(state);
+    return Handle(hwnd, *state, msg, wParam, lParam);
+}
+
+}  // namespace plat
