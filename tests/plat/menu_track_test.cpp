@@ -188,3 +188,26 @@ TEST(MenuStore, ItemsByCommandAndPosition)
 
 }  // namespace
 }  // namespace plat::menu_test
+
+namespace plat::menu_test {
+namespace {
+
+// Owners and menus may go away while a menu is open (a timer, a posted message): the loop ends
+// cleanly and leaves no menu window behind.
+TEST_F(MenuDesktop, MenuOrOwnerGoneWhileTracking)
+{
+    buildMenus();
+    desk.script().key(VK_DOWN).key(VK_DOWN).key(VK_RIGHT).call([&] { DestroyMenu(sub); }).key(VK_DOWN).key(VK_RETURN).key(
+        VK_LEFT).key(VK_UP).key(VK_RETURN);
+    EXPECT_EQ(trackReturning(), 101u);  // the sub-menu's items are gone; the parent still works
+    EXPECT_FALSE(FindWindow(kMenuClassName, ""));
+    desk.run();
+
+    desk.script().key(VK_DOWN).call([&] { DestroyWindow(owner); }).key(VK_RETURN);
+    EXPECT_EQ(trackReturning(), 0u);
+    EXPECT_FALSE(FindWindow(kMenuClassName, ""));
+    EXPECT_FALSE(GetCapture());
+}
+
+}  // namespace
+}  // namespace plat::menu_test

@@ -1,4 +1,9 @@
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "gtest/gtest.h"
@@ -26,6 +31,32 @@ TEST(ShellOpen, RequestsReachTheHookAndUnsafeTargetsAreRefused)
     EXPECT_EQ(seen, (std::vector<std::string>{"https://example.org/a b?x=1&y='2'", "/tmp/some file.txt",
                                               "mailto:x@example.org"}));
     SetShellOpenHook({});
+}
+
+// The real opener path: a stand-in xdg-open early on PATH writes down the argument it got,
+// which shows the target went through whole, with no shell in between.
+TEST(ShellOpen, SpawnsTheOpenerWithTheTargetAsOneArgument)
+{
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / ("sentavia_shell_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    fs::path out = dir / "got.txt";
+    {
+        std::ofstream script(dir / "xdg-open");
+        script << "#!/bin/sh\nprintf '%s|%s' \"$1\" \"$#\" > '" << out.string() << ".tmp'\nmv '" << out.string()
+               << ".tmp' '" << out.string() << "'\n";
+    }
+    fs::permissions(dir / "xdg-open", fs::perms::owner_all);
+    std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", (dir.string() + ":" + oldPath).c_str(), 1);
+    const std::string target = "/tmp/a file; echo $HOME `id` 'q'.txt";
+    EXPECT_TRUE(ShellOpen(target));
+    for (int i = 0; i < 500 && !fs::exists(out); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    setenv("PATH", oldPath.c_str(), 1);
+    std::ifstream in(out);
+    std::string got((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(got, target + "|1");
+    fs::remove_all(dir);
 }
 
 TEST(BitmapCursors, PlanesBecomePixelsWithTheHotSpot)

@@ -346,6 +346,17 @@ BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, const TP
     return TRUE;
 }
 
+void MenuWindowLost(HWND menuWindow, HWND newCapture)
+{
+    if (!gTracker || gTracker->done) return;
+    bool ours = false, toOurs = false;
+    for (const auto& level : gTracker->levels) {
+        ours |= level->window == menuWindow;
+        toOurs |= newCapture && level->window == newCapture;
+    }
+    if (ours && !toOurs) EndMenu();
+}
+
 BOOL EndMenu()
 {
     if (!gTracker) return FALSE;
