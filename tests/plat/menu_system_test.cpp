@@ -27,6 +27,7 @@ TEST_F(SystemMenu, AltSpaceThenCloseClosesTheWindow)
         RECT r = WindowRect(m);
         EXPECT_EQ(r.top, w.top + LayoutFrameOf(owner).caption.bottom);
         EXPECT_LT(r.left - w.left, 8);
+        desk.saveScreenshot("/tmp/sentavia_system_menu.png");
     }).type("c");
     desk.run();
     EXPECT_TRUE(closed());
