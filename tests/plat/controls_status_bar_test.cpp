@@ -2,9 +2,7 @@
 
 #include "gtest/gtest.h"
 #include "plat/backend/headless/headless_desktop.h"
-#include "plat/controls/button_styles.h"
 #include "plat/controls/controls_registry.h"
-#include "plat/controls/edit_styles.h"
 #include "plat/controls/status_bar_class.h"
 #include "plat/controls/status_bar_layout.h"
 #include "plat/controls/status_bar_messages.h"
@@ -118,30 +116,6 @@ TEST_F(StatusBarDesktop, TheGripSizesTheWindow)
     EXPECT_EQ(after.width(), before.width() + 40);
     EXPECT_EQ(after.height(), before.height() + 30);
     EXPECT_EQ(WindowRect(gBar).bottom, WindowRect(gBar).top + 20);
-}
-
-// The classic window of a reference book: an edit, a memo, two buttons and a status bar.
-TEST_F(StatusBarDesktop, DemoWindowScreenshot)
-{
-    HWND edit = CreateWindowEx(WS_EX_CLIENTEDGE, "Edit", "Поиск: словарь", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10,
-                               10, 300, 21, parent, ChildId(1));
-    std::string text;
-    for (int i = 1; i <= 30; ++i)
-        text += "Статья " + std::to_string(i) + ". A long line of the memo that wraps inside its box.\r\n";
-    HWND memo = CreateWindowEx(WS_EX_CLIENTEDGE, "Edit", text, WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL, 10,
-                               40, 450, 220, parent, ChildId(2));
-    CreateWindowEx(0, "Button", "OK", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 300, 270, 75, 23, parent, ChildId(3));
-    CreateWindowEx(0, "Button", "Cancel", WS_CHILD | WS_VISIBLE, 385, 270, 75, 23, parent, ChildId(4));
-    int rights[] = {200, -1};
-    SendMessage(gBar, SB_SETPARTS, 2, LPARAM(rights));
-    SendMessage(gBar, SB_SETTEXT, 0, LPARAM("Ready"));
-    SendMessage(gBar, SB_SETTEXT, 1, LPARAM("30 articles"));
-    SetFocus(edit);
-    SendMessage(edit, EM_SETSEL, 7, 14);
-    SendMessage(memo, WM_VSCROLL, SB_LINEDOWN, 0);
-    desk.run();
-    desk.saveScreenshot("controls_demo.png");
-    EXPECT_EQ(SendMessage(memo, EM_GETFIRSTVISIBLELINE), 1);
 }
 
 }  // namespace
