@@ -1,5 +1,6 @@
-// A window with a few simple controls on the real desktop. With SENTAVIA_DEMO_STATE set it
-// writes what it shows to that file after every change, for the display test.
+// A window with the standard controls and a pop-up menu on the real desktop (simple stand-ins
+// when the controls or menus are not in the build). With SENTAVIA_DEMO_STATE set it writes what
+// it shows to that file after every change, for the display test.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -12,16 +13,36 @@
 #include "plat/gdi/gdi.h"
 #include "plat/system/sys_colors.h"
 #include "plat/windowing.h"
+#if SENTAVIA_PLAT_HAS_CONTROLS
+#include "plat/controls/button_styles.h"
+#include "plat/controls/controls_registry.h"
+#include "plat/controls/edit_styles.h"
+#include "plat/controls/status_bar_messages.h"
+#endif
+#if SENTAVIA_PLAT_HAS_MENUS
+#include "plat/menus/menu.h"
+#include "plat/menus/menu_track.h"
+#endif
 
 using namespace plat;
 
 namespace {
 
 constexpr int kEdit = 1, kMemo = 2, kOk = 3, kMenuButton = 4, kStatus = 5, kMenuItem = 100;
+constexpr std::uintptr_t kStateTimer = 1;
 int g_okClicks = 0;
 std::string g_lastCommand = "none";
 HWND g_main, g_menu;
+bool g_menuOpen = false;  // a tracked pop-up menu is showing
+RECT g_menuItem{};        // its first item, screen
+const char* g_statePath = nullptr;
+#if SENTAVIA_PLAT_HAS_MENUS
+HMENU g_popup;
+#endif
 
+void Publish();
+
+#if !SENTAVIA_PLAT_HAS_CONTROLS || !SENTAVIA_PLAT_HAS_MENUS
 void Fill(HDC dc, RECT r, int color)
 {
     HBRUSH b = CreateSolidBrush(GetSysColor(color));
@@ -37,6 +58,9 @@ void Text(HDC dc, std::string_view s, RECT r, UINT format)
     SelectObject(dc, old);
 }
 
+#endif
+
+#if !SENTAVIA_PLAT_HAS_CONTROLS
 // Edit and memo: white sunken boxes; the edit takes typed characters.
 LRESULT TextBoxProc(HWND h, UINT m, WPARAM w, LPARAM l)
 {
@@ -109,6 +133,9 @@ LRESULT StatusProc(HWND h, UINT m, WPARAM w, LPARAM l)
     return 0;
 }
 
+#endif
+
+#if !SENTAVIA_PLAT_HAS_MENUS
 // A one-item pop-up menu in a window of its own; a click anywhere else closes it.
 LRESULT MenuProc(HWND h, UINT m, WPARAM w, LPARAM l)
 {
@@ -135,6 +162,8 @@ LRESULT MenuProc(HWND h, UINT m, WPARAM w, LPARAM l)
     }
 }
 
+#endif
+
 void Layout(HWND main)
 {
     RECT c = ClientRect(main);
@@ -142,17 +171,49 @@ void Layout(HWND main)
     MoveWindow(GetDlgItem(main, kMemo), 10, 40, c.width() - 20, c.height() - 110, TRUE);
     MoveWindow(GetDlgItem(main, kOk), c.width() - 200, c.height() - 60, 90, 26, TRUE);
     MoveWindow(GetDlgItem(main, kMenuButton), c.width() - 100, c.height() - 60, 90, 26, TRUE);
+#if SENTAVIA_PLAT_HAS_CONTROLS
+    SendMessage(GetDlgItem(main, kStatus), WM_SIZE, 0, 0);  // the bar keeps itself along the bottom
+#else
     MoveWindow(GetDlgItem(main, kStatus), 0, c.height() - 22, c.width(), 22, TRUE);
+#endif
+}
+
+void SetStatus(HWND main, const std::string& text)
+{
+    HWND status = GetDlgItem(main, kStatus);
+#if SENTAVIA_PLAT_HAS_CONTROLS
+    SendMessage(status, SB_SETTEXT, 0, LPARAM(text.c_str()));
+#else
+    SetWindowText(status, text);
+    InvalidateRect(status, nullptr, TRUE);
+#endif
 }
 
 void OpenMenu(HWND main)
 {
+#if SENTAVIA_PLAT_HAS_MENUS
+    RECT b = WindowRect(GetDlgItem(main, kMenuButton));
+    HMENU menu = g_popup = CreatePopupMenu();
+    AppendMenu(menu, MF_STRING, kMenuItem, "Пункт меню");
+    AppendMenu(menu, MF_SEPARATOR, 0);
+    AppendMenu(menu, MF_STRING, kMenuItem + 1, "Второй пункт");
+    g_menu = HWND{};
+    // The menu's loop runs inside this call; a timer keeps the state file current meanwhile.
+    SetTimer(main, kStateTimer, 50);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, b.left, b.bottom, main);
+    KillTimer(main, kStateTimer);
+    g_menuOpen = false;
+    DestroyMenu(menu);
+    g_popup = HMENU{};
+    Publish();
+#else
     if (g_menu) return;
     RECT b = WindowRect(GetDlgItem(main, kMenuButton));
     g_menu = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "DemoMenu", "Demo menu", WS_POPUP, b.left,
                             b.bottom, 140, 26, main);
     ShowWindow(g_menu, SW_SHOWNOACTIVATE);
     SetCapture(g_menu);
+#endif
 }
 
 LRESULT MainProc(HWND h, UINT m, WPARAM w, LPARAM l)
@@ -161,11 +222,21 @@ LRESULT MainProc(HWND h, UINT m, WPARAM w, LPARAM l)
     case WM_SIZE: Layout(h); return 0;
     case WM_COMMAND:
         if (LOWORD(w) == kOk) ++g_okClicks, g_lastCommand = "ok";
-        if (LOWORD(w) == kMenuButton) g_lastCommand = "menu-open", OpenMenu(h);
         if (LOWORD(w) == kMenuItem) g_lastCommand = "menu-item";
-        SetWindowText(GetDlgItem(h, kStatus), "Last command: " + g_lastCommand);
-        InvalidateRect(GetDlgItem(h, kStatus), nullptr, TRUE);
+        if (LOWORD(w) == kMenuItem + 1) g_lastCommand = "menu-second";
+        if (LOWORD(w) == kMenuButton) g_lastCommand = "menu-open";
+        SetStatus(h, "Last command: " + g_lastCommand);
+        if (LOWORD(w) == kMenuButton) OpenMenu(h);
         return 0;
+#if SENTAVIA_PLAT_HAS_MENUS
+    case WM_INITMENUPOPUP: g_menuOpen = true; return 0;
+    case WM_TIMER:
+        if (w == kStateTimer) {
+            if (g_menuOpen) GetMenuItemRect(h, g_popup, 0, &g_menuItem);
+            Publish();
+        }
+        return 0;
+#endif
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default: return DefWindowProc(h, m, w, l);
     }
@@ -222,7 +293,7 @@ std::string State()
     s += "edit=" + GetWindowText(GetDlgItem(g_main, kEdit)) + "\n";
     s += "ok=" + std::to_string(g_okClicks) + "\n";
     s += "last=" + g_lastCommand + "\n";
-    s += std::string("menu=") + (g_menu ? "open" : "closed") + "\n";
+    s += std::string("menu=") + (g_menu || g_menuOpen ? "open" : "closed") + "\n";
     RECT e = WindowRect(GetDlgItem(g_main, kEdit)), ok = WindowRect(GetDlgItem(g_main, kOk)),
          mb = WindowRect(GetDlgItem(g_main, kMenuButton));
     auto mid = [](RECT q) { return std::to_string((q.left + q.right) / 2) + "," + std::to_string((q.top + q.bottom) / 2); };
@@ -230,6 +301,7 @@ std::string State()
          std::to_string(e.height()) + "\n";
     s += "editpoint=" + mid(e) + "\nokpoint=" + mid(ok) + "\nmenubutton=" + mid(mb) + "\n";
     if (g_menu) s += "menupoint=" + mid(WindowRect(g_menu)) + "\n";
+    if (g_menuOpen && g_menuItem.width() > 0) s += "menupoint=" + mid(g_menuItem) + "\n";
     s += FramePoints(g_main);
     return s;
 }
@@ -244,6 +316,15 @@ void WriteState(const char* path, const std::string& state)
     std::rename(tmp.c_str(), path);
 }
 
+std::string g_published;
+
+void Publish()
+{
+    if (!g_statePath || !IsWindow(g_main)) return;
+    std::string now = State();
+    if (now != g_published) WriteState(g_statePath, g_published = now);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -251,38 +332,47 @@ int main(int argc, char** argv)
     try {
         std::unique_ptr<Backend> desktop = StartDesktop(DesktopOptionsFromCommandLine(argc, argv));
         Register("DemoMain", MainProc, COLOR_BTNFACE);
-        Register("DemoTextBox", TextBoxProc, COLOR_WINDOW);
-        Register("DemoButton", ButtonProc, COLOR_BTNFACE);
-        Register("DemoStatus", StatusProc, COLOR_BTNFACE);
-        Register("DemoMenu", MenuProc, COLOR_BTNFACE);
-
         g_main = CreateWindowEx(0, "DemoMain", "Sentavia demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 80, 480,
                                 340, HWND{});
-        DWORD child = WS_CHILD | WS_VISIBLE;
-        CreateWindowEx(0, "DemoTextBox", "", child, 0, 0, 10, 10, g_main, ChildId(kEdit));
         std::string longText;
         for (int i = 1; i <= 12; ++i)
             longText += "Строка " + std::to_string(i) + ": a memo with a long text that wraps at the right edge. ";
+        DWORD child = WS_CHILD | WS_VISIBLE;
+#if SENTAVIA_PLAT_HAS_CONTROLS
+        RegisterStandardControls();
+        CreateWindowEx(WS_EX_CLIENTEDGE, "Edit", "", child | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 10, 10, g_main,
+                       ChildId(kEdit));
+        CreateWindowEx(WS_EX_CLIENTEDGE, "Edit", longText, child | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
+                       0, 0, 10, 10, g_main, ChildId(kMemo));
+        CreateWindowEx(0, "Button", "OK", child | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 10, 10, g_main, ChildId(kOk));
+        CreateWindowEx(0, "Button", "Меню", child | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 10, 10, g_main,
+                       ChildId(kMenuButton));
+        CreateWindowEx(0, "msctls_statusbar32", "Ready", child | SBARS_SIZEGRIP, 0, 0, 10, 10, g_main, ChildId(kStatus));
+#else
+        Register("DemoTextBox", TextBoxProc, COLOR_WINDOW);
+        Register("DemoButton", ButtonProc, COLOR_BTNFACE);
+        Register("DemoStatus", StatusProc, COLOR_BTNFACE);
+        CreateWindowEx(0, "DemoTextBox", "", child, 0, 0, 10, 10, g_main, ChildId(kEdit));
         CreateWindowEx(0, "DemoTextBox", longText, child, 0, 0, 10, 10, g_main, ChildId(kMemo));
         CreateWindowEx(0, "DemoButton", "OK", child, 0, 0, 10, 10, g_main, ChildId(kOk));
         CreateWindowEx(0, "DemoButton", "Меню", child, 0, 0, 10, 10, g_main, ChildId(kMenuButton));
         CreateWindowEx(0, "DemoStatus", "Ready", child, 0, 0, 10, 10, g_main, ChildId(kStatus));
+#endif
+#if !SENTAVIA_PLAT_HAS_MENUS
+        Register("DemoMenu", MenuProc, COLOR_BTNFACE);
+#endif
         Layout(g_main);
         ShowWindow(g_main, SW_SHOWNORMAL);
         UpdateWindow(g_main);
 
-        const char* statePath = std::getenv("SENTAVIA_DEMO_STATE");
-        std::string last;
+        g_statePath = std::getenv("SENTAVIA_DEMO_STATE");
         MSG msg;
         while (GetMessage(&msg)) {
             TranslateMessage(&msg);
             DispatchMessage(&msg);
-            if (statePath && IsWindow(g_main)) {
-                std::string now = State();
-                if (now != last) WriteState(statePath, last = now);
-            }
+            Publish();
         }
-        if (statePath) WriteState(statePath, last + "closed=1\n");
+        if (g_statePath) WriteState(g_statePath, g_published + "closed=1\n");
         return int(msg.wParam);
     } catch (const base::Error& e) {
         std::fprintf(stderr, "window_demo: %s\n", e.message());

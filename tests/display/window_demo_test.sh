@@ -26,6 +26,12 @@ fail() {
     exit 1
 }
 
+# Without any display the demo says so and fails, rather than running where no one sees it.
+timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$demo" > "$work/nodisplay.log" 2>&1
+status=$?
+[ "$status" != 0 ] && [ "$status" != 124 ] || fail "without a display the demo ended with status $status"
+grep -q "Cannot open the desktop" "$work/nodisplay.log" || fail "no message without a display: $(cat "$work/nodisplay.log")"
+
 # A free display number: no lock file and no socket.
 display=""
 for n in $(seq 90 140); do
@@ -74,6 +80,13 @@ eval "$geometry"
 shot first
 "$check" window "$work/first.xwd" 100 80 480 340 || fail "first screen dump"
 
+# Idle, it sleeps: a second of waiting costs it hardly any processor time (a busy loop takes all).
+cpu() { awk '{ print $14 + $15 }' "/proc/$demo_pid/stat"; }
+before=$(cpu)
+sleep 1
+used=$(( $(cpu) - before ))
+[ "$used" -lt 30 ] || fail "idle demo used $used ticks of processor time in a second"
+
 # Typing into the edit changes what the screen shows.
 read -r ex ey <<< "$(point editpoint)"
 x mousemove "$ex" "$ey" click 1
@@ -113,8 +126,16 @@ shot sized
 read -r mx my <<< "$(point menubutton)"
 x mousemove "$mx" "$my" click 1
 wait_for menu open
-menu_xid=$(timeout 5 xdotool search --sync --name "^Demo menu$" | head -n 1)
-[ -n "$menu_xid" ] && [ "$menu_xid" != "$xid" ] || fail "no separate menu window"
+# A shown top-level X window other than the main one.
+menu_xid=""
+for _ in $(seq 30); do
+    for w in $(timeout 5 xdotool search --onlyvisible --maxdepth 1 --class '' 2> /dev/null); do
+        [ "$w" != "$xid" ] && menu_xid=$w
+    done
+    [ -n "$menu_xid" ] && break
+    sleep 0.1
+done
+[ -n "$menu_xid" ] || fail "no separate menu window"
 settle
 eval "$(x getwindowgeometry --shell "$menu_xid")"
 shot menu

@@ -40,6 +40,19 @@ bool IsInvisibleDriver(const char* driver)
            std::strcmp(driver, "evdev") == 0;
 }
 
+bool RoutesLaterInput(const SDL_Event& e)
+{
+    switch (e.type) {
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+    case SDL_TEXTINPUT:
+    case SDL_WINDOWEVENT: return true;
+    default: return false;
+    }
+}
+
 }  // namespace
 
 SdlDesktop::SdlDesktop()
@@ -198,14 +211,21 @@ void SdlDesktop::windowRaised(HWND h)
 
 Backend::Wait SdlDesktop::waitForEvents(std::uint64_t timeoutMs)
 {
+    checkAppFocus();
     flush();
-    timeoutMs = std::min(timeoutMs, timeToCaretBlink());
+    timeoutMs = std::min({timeoutMs, timeToCaretBlink(), timeToFocusCheck()});
     SDL_Event e;
     int timeout = int(std::min<std::uint64_t>(timeoutMs, INT_MAX));
-    if (!(timeout == 0 ? SDL_PollEvent(&e) : SDL_WaitEventTimeout(&e, timeout))) return Wait::TimedOut;
-    do translate(e);
-    while (SDL_PollEvent(&e));
-    checkAppFocus();
+    if (!(timeout == 0 ? SDL_PollEvent(&e) : SDL_WaitEventTimeout(&e, timeout))) {
+        checkAppFocus();
+        return Wait::TimedOut;
+    }
+    // Our input is routed when it is queued: a button or key waits until the messages of the one
+    // before have been handled (a click's press may set the capture its release must go to).
+    for (;;) {
+        translate(e);
+        if (RoutesLaterInput(e) || !SDL_PollEvent(&e)) break;
+    }
     return Wait::Events;
 }
 

@@ -77,10 +77,13 @@ private:
     void windowEvent(HWND, TopWindow&, const SDL_WindowEvent&);
     gfx::Point screenPoint(const TopWindow&, int x, int y) const;
     void checkAppFocus();
+    std::uint64_t timeToFocusCheck() const;
 
     std::uint64_t start_ = 0;
     bool globalPointer_ = false;  // the driver reports where the pointer really is (X11)
-    bool focusLost_ = false;      // one of our windows lost the keyboard focus in this batch
+    // When one of our windows lost the keyboard focus: the loss counts for the application only if
+    // none of ours has it a moment later (focus moving between two of them passes through none).
+    std::optional<std::uint64_t> focusLostAt_;
     std::map<HWND, TopWindow> windows_;
     std::map<int, SDL_Cursor*> cursors_;
     std::map<std::uint64_t, SDL_Cursor*> pictureCursors_;

@@ -104,21 +104,29 @@ void SdlDesktop::windowEvent(HWND h, TopWindow& w, const SDL_WindowEvent& e)
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SIZE_CHANGED: w.whole = true; return;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
-        focusLost_ = false;
+        focusLostAt_.reset();
         if (!KindOfWindow(h).popupMenu && GetActiveWindow() != h && IsWindowEnabled(h) &&
             !(GetWindowExStyle(h) & WS_EX_NOACTIVATE))
             SetActiveWindow(h);
         return;
-    case SDL_WINDOWEVENT_FOCUS_LOST: focusLost_ = true; return;
+    case SDL_WINDOWEVENT_FOCUS_LOST: focusLostAt_ = now(); return;
     default: return;
     }
 }
 
+constexpr std::uint64_t kFocusSettleMs = 150;
+
+std::uint64_t SdlDesktop::timeToFocusCheck() const
+{
+    if (!focusLostAt_) return ~std::uint64_t(0);
+    std::uint64_t due = *focusLostAt_ + kFocusSettleMs, t = now();
+    return due > t ? due - t : 0;
+}
+
 void SdlDesktop::checkAppFocus()
 {
-    if (!focusLost_) return;
-    focusLost_ = false;
-    // Focus passing between two of our windows is no loss.
+    if (!focusLostAt_ || timeToFocusCheck() > 0) return;
+    focusLostAt_.reset();
     SDL_Window* focus = SDL_GetKeyboardFocus();
     for (auto& [h, w] : windows_)
         if (w.sdl && w.sdl == focus) return;

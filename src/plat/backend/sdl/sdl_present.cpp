@@ -26,7 +26,8 @@ void InvertArea(SDL_Surface* target, const gfx::Region& area)
     if (target->format->BytesPerPixel != 4) return;
     Uint32 bits = target->format->Rmask | target->format->Gmask | target->format->Bmask;
     if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
-    for (const gfx::Rect& r : area.intersected(gfx::Rect::fromSize(0, 0, target->w, target->h)).rects())
+    gfx::Region inside = area.intersected(gfx::Rect::fromSize(0, 0, target->w, target->h));
+    for (const gfx::Rect& r : inside.rects())
         for (int y = r.top; y < r.bottom; ++y) {
             auto* row = reinterpret_cast<Uint32*>(static_cast<std::uint8_t*>(target->pixels) + y * target->pitch);
             for (int x = r.left; x < r.right; ++x) row[x] ^= bits;
@@ -66,11 +67,13 @@ void SdlDesktop::present(HWND h, const gfx::Bitmap& surface, const gfx::Region& 
         w->damage.push_back(ToSdl(r));
     }
     // Parts cut out by the window's region show the desktop colour where the window has no shape.
-    if (const gfx::Region* shape = GetWindowRegion(h))
-        for (const gfx::Rect& r : area.subtracted(*shape).rects()) {
+    if (const gfx::Region* shape = GetWindowRegion(h)) {
+        gfx::Region cut = area.subtracted(*shape);
+        for (const gfx::Rect& r : cut.rects()) {
             SDL_Rect sr = ToSdl(r);
             SDL_FillRect(w->shadow, &sr, desk);
         }
+    }
 }
 
 std::optional<SdlDesktop::DrawnCaret> SdlDesktop::wantedCaret() const
