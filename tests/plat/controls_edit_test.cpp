@@ -9,8 +9,9 @@
 #include "plat/controls/edit_styles.h"
 #include "plat/controls/edit_text.h"
 #include "plat/nonclient/plain_frame.h"
-#include "plat/system/sys_colors.h"
 #include "plat/nonclient/scroll_bars.h"
+#include "plat/system/sys_colors.h"
+#include "plat/system/sys_metrics.h"
 #include "plat/virtual_keys.h"
 #include "plat/windowing.h"
 
@@ -264,8 +265,22 @@ TEST_F(EditDesktop, MemoScrollsByWheelAndScrollBar)
     EXPECT_EQ(SendMessage(m, EM_GETFIRSTVISIBLELINE), 3);
     EXPECT_EQ(GetScrollPos(m, SB_VERT), 3);
 
-    SendMessage(m, WM_VSCROLL, SB_PAGEDOWN, 0);
-    EXPECT_EQ(SendMessage(m, EM_GETFIRSTVISIBLELINE), 3 + page);
+    // The bar's down arrow moves a line, the track below the thumb a page.
+    int arrow = GetSystemMetrics(SM_CYVSCROLL);
+    int barX = r.right - 2 - GetSystemMetrics(SM_CXVSCROLL) / 2;
+    desk.script().click(barX, r.bottom - 2 - arrow / 2);
+    desk.run();
+    EXPECT_EQ(SendMessage(m, EM_GETFIRSTVISIBLELINE), 4);
+    desk.script().click(barX, r.bottom - 2 - arrow - 3);
+    desk.run();
+    EXPECT_EQ(SendMessage(m, EM_GETFIRSTVISIBLELINE), 4 + page);
+    EXPECT_EQ(GetScrollPos(m, SB_VERT), 4 + page);
+    EXPECT_EQ(sel(m), std::make_pair(0, 0)) << "scrolling leaves the caret where it was";
+
+    // A caret move brings the caret back into view.
+    desk.script().key(VK_RIGHT);
+    desk.run();
+    EXPECT_EQ(SendMessage(m, EM_GETFIRSTVISIBLELINE), 0);
     SendMessage(m, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 20), 0);
     EXPECT_EQ(GetScrollPos(m, SB_VERT), 20);
     SendMessage(m, WM_VSCROLL, SB_BOTTOM, 0);

@@ -1,0 +1,87 @@
+#include "gtest/gtest.h"
+#include "plat/backend/headless/headless_desktop.h"
+#include "plat/controls/button_styles.h"
+#include "plat/controls/edit_styles.h"
+#include "plat/controls/static_styles.h"
+#include "plat/gdi/gdi.h"
+#include "plat/system/sys_colors.h"
+#include "plat/windowing.h"
+
+namespace plat {
+namespace {
+
+constexpr COLORREF kPaper = RGB(255, 255, 200);
+constexpr COLORREF kInk = RGB(200, 0, 0);
+HBRUSH gPaper;
+UINT gAsked;
+
+// A parent that colours its controls, as a framework control does.
+LRESULT ColouringParent(HWND h, UINT m, WPARAM w, LPARAM l)
+{
+    if (m >= WM_CTLCOLOREDIT && m <= WM_CTLCOLORSTATIC && m != WM_CTLCOLORSCROLLBAR) {
+        gAsked = m;
+        SetTextColor(HDC(std::uint64_t(w)), kInk);
+        return LRESULT(gPaper.value);
+    }
+    return DefWindowProc(h, m, w, l);
+}
+
+// Each class asks its parent with the usual message, paints with the answered brush and ink; with a
+// parent that answers nothing special, the default procedure's system colours show.
+TEST(ControlColors, ControlsAskTheParentAndUseTheAnswer)
+{
+    HeadlessDesktop desk;
+    gPaper = CreateSolidBrush(kPaper);
+    WNDCLASSEX wc;
+    wc.lpfnWndProc = ColouringParent;
+    wc.lpszClassName = "ColouringParent";
+    wc.hbrBackground = HBRUSH(HGDIOBJ(COLOR_BTNFACE + 1));
+    RegisterClassEx(wc);
+    wc.lpfnWndProc = DefWindowProc;
+    wc.lpszClassName = "PlainParent";
+    RegisterClassEx(wc);
+
+    struct Case {
+        const char* cls;
+        DWORD style;
+        UINT asked;
+        int plainBackground;  // the system colour without a colouring parent
+    } cases[] = {
+        {"Edit", ES_AUTOHSCROLL, WM_CTLCOLOREDIT, COLOR_WINDOW},
+        {"Edit", ES_AUTOHSCROLL | ES_READONLY, WM_CTLCOLORSTATIC, COLOR_BTNFACE},
+        {"Edit", ES_MULTILINE, WM_CTLCOLOREDIT, COLOR_WINDOW},
+        {"Static", SS_LEFT, WM_CTLCOLORSTATIC, COLOR_BTNFACE},
+        {"Button", BS_AUTOCHECKBOX, WM_CTLCOLORSTATIC, COLOR_BTNFACE},
+        {"Button", BS_GROUPBOX, WM_CTLCOLORSTATIC, COLOR_BTNFACE},
+    };
+    for (const Case& c : cases) {
+        for (bool colouring : {true, false}) {
+            SCOPED_TRACE(std::string(c.cls) + " style " + std::to_string(c.style) + (colouring ? " coloured" : " plain"));
+            HWND parent = CreateWindowEx(0, colouring ? "ColouringParent" : "PlainParent", "", WS_POPUP | WS_VISIBLE,
+                                         0, 0, 300, 120, {});
+            HWND ctl = CreateWindowEx(0, c.cls, "Ink", WS_CHILD | WS_VISIBLE | c.style, 10, 10, 200, 60, parent,
+                                      ChildId(1));
+            gAsked = 0;
+            desk.run();
+            gfx::Bitmap shot = desk.windowShot(ctl);
+            // Far right of the control, past the text and the group box's frame.
+            COLORREF back = shot.pixel(shot.width() - 20, shot.height() / 2);
+            bool inked = false;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width() / 2; ++x) inked = inked || shot.pixel(x, y) == kInk;
+            if (colouring) {
+                EXPECT_EQ(gAsked, c.asked);
+                EXPECT_EQ(back, kPaper);
+                EXPECT_TRUE(inked) << "the parent's text colour";
+            } else {
+                EXPECT_EQ(back, GetSysColor(c.plainBackground));
+                EXPECT_FALSE(inked);
+            }
+            DestroyWindow(parent);
+        }
+    }
+    DeleteObject(HGDIOBJ(gPaper));
+}
+
+}  // namespace
+}  // namespace plat
