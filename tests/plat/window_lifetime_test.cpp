@@ -145,8 +145,8 @@ TEST_F(WindowLifetime, PropertiesTextAndFamily)
     HWND a = probe("a", {0, 0, 10, 10}, top, 0, 1);
     HWND b = probe("b", {20, 0, 30, 10}, top, 0, 2);
     EXPECT_EQ(GetDlgItem(top, 2), b);
-    EXPECT_EQ(GetWindow(top, GW_CHILD), b);  // the newest child is on top
-    EXPECT_EQ(GetWindow(b, GW_HWNDNEXT), a);
+    EXPECT_EQ(GetWindow(top, GW_CHILD), a);  // siblings in the order they were made
+    EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), b);
     EXPECT_EQ(GetAncestor(a, GA_ROOT), top);
     int value = 5;
     EXPECT_TRUE(SetProp(a, "Skin", &value));

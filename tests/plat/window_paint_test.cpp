@@ -47,8 +47,9 @@ TEST_F(WindowPaint, ChildrenAndSiblingsClipWhereTheirStylesAsk)
 {
     // The parent clips its children; of the two overlapping siblings only the upper one clips.
     HWND top = fill(kRed, {100, 100, 400, 300}, {}, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
-    HWND lower = fill(kGreen, {10, 10, 110, 110}, top, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
+    // Siblings made first lie on top.
     HWND upper = fill(kBlue, {60, 60, 160, 160}, top, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
+    HWND lower = fill(kGreen, {10, 10, 110, 110}, top, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
     desk.run();
     EXPECT_EQ(at(105, 105), kRed);
     EXPECT_EQ(at(115, 115), kGreen);

@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <vector>
 
 #include "plat/input.h"
 #include "plat/message_codes.h"
@@ -60,22 +61,23 @@ Target FindTarget(gfx::Point screen, UINT mouseMessage)
 {
     WindowState& s = State();
     if (s.capture && Find(s.capture)) return {s.capture, HTCLIENT, true};
-    HWND under = WindowUnderPoint(screen);
-    HWND h = EnabledUnder(under);
-    Target t;
-    if (!h) {
-        t.hit = under ? HTERROR : HTNOWHERE;
-        t.hwnd = under ? GetAncestor(under, GA_ROOT) : HWND{};
-        if (t.hwnd) SendMessage(t.hwnd, WM_SETCURSOR, WPARAM(t.hwnd.value), MAKELPARAM(int(HTERROR), int(mouseMessage)));
-        t.hwnd = {};
-        return t;
-    }
+    // Windows answering HTTRANSPARENT let the point through to what lies below them.
+    std::vector<HWND> skipped;
     for (;;) {
+        HWND under = WindowUnderPoint(screen, &skipped);
+        HWND h = EnabledUnder(under);
+        Target t;
+        if (!h) {
+            t.hit = under ? HTERROR : HTNOWHERE;
+            HWND top = under ? GetAncestor(under, GA_ROOT) : HWND{};
+            if (top) SendMessage(top, WM_SETCURSOR, WPARAM(top.value), MAKELPARAM(int(HTERROR), int(mouseMessage)));
+            return t;
+        }
         LRESULT hit = SendMessage(h, WM_NCHITTEST, 0, ScreenParam(screen));
         Window* w = Find(h);
         if (!w) return {};
         if (hit == HTTRANSPARENT && (w->style & WS_CHILD) && w->parent) {
-            h = w->parent;
+            skipped.push_back(h);
             continue;
         }
         t.hwnd = h;

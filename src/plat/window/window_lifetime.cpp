@@ -131,7 +131,8 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
     w->normalRect = w->rect;
     HWND hwnd = s.windows.add(std::make_unique<WindowSlot>(WindowSlot{w}));
     w->handle = hwnd;
-    InsertChild(*Find(w->parent), hwnd, HWND_TOP);
+    // Siblings keep the order they were made in (the first on top), which is also their tab order.
+    InsertChild(*Find(w->parent), hwnd, child ? HWND_BOTTOM : HWND_TOP);
     if (!child) w->surface = std::make_unique<gfx::Bitmap>(w->rect.width(), w->rect.height(), 24);
 
     std::string nameCopy = w->text;
@@ -149,7 +150,7 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
     cs.lpszName = nameCopy.c_str();
     cs.lpszClass = classCopy.c_str();
 
-    CBT_CREATEWND cbt{&cs, HWND_TOP};
+    CBT_CREATEWND cbt{&cs, child ? HWND_BOTTOM : HWND_TOP};
     if (CallHooks(HCBT_CREATEWND, WPARAM(hwnd.value), LPARAM(&cbt)) != 0) {
         Unlink(*w);
         return {};

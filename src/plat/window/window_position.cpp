@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "plat/hook.h"
+#include "plat/message_codes.h"
 #include "plat/message_queue.h"
 #include "plat/system/sys_metrics.h"
 #include "plat/window/activation.h"
@@ -297,7 +298,7 @@ bool HitsShape(const Window& w, gfx::Point inParent)
 }
 
 // The deepest visible window under a point given in `w`'s parent's client coordinates.
-HWND Deepest(Window& w, gfx::Point inParent, bool skipDisabled)
+HWND Deepest(Window& w, gfx::Point inParent, bool skipDisabled, const std::vector<HWND>* skip = nullptr)
 {
     gfx::Point inClient = inParent - w.client.topLeft();
     if (w.client.contains(inParent))
@@ -305,36 +306,45 @@ HWND Deepest(Window& w, gfx::Point inParent, bool skipDisabled)
             Window* c = Find(h);
             if (!c || !(c->style & WS_VISIBLE) || !HitsShape(*c, inClient)) continue;
             if (skipDisabled && (c->style & WS_DISABLED)) continue;
-            return Deepest(*c, inClient, skipDisabled);
+            if (skip && std::find(skip->begin(), skip->end(), h) != skip->end()) continue;
+            return Deepest(*c, inClient, skipDisabled, skip);
         }
     return w.handle;
 }
 
 }  // namespace
 
-HWND WindowUnderPoint(gfx::Point screen)
+HWND WindowUnderPoint(gfx::Point screen, const std::vector<HWND>* skip)
 {
     Window* d = Find(State().desktop);
     if (!d) return {};
     for (HWND h : d->children) {
         Window* w = Find(h);
-        if (w && (w->style & WS_VISIBLE) && HitsShape(*w, screen)) return Deepest(*w, screen, false);
+        if (skip && std::find(skip->begin(), skip->end(), h) != skip->end()) continue;
+        if (w && (w->style & WS_VISIBLE) && HitsShape(*w, screen)) return Deepest(*w, screen, false, skip);
     }
     return {};
 }
 
-HWND WindowFromPoint(POINT screen)
+HWND HitTestUnderPoint(gfx::Point screen, LRESULT* hit)
 {
-    HWND h = WindowUnderPoint(screen);
-    // A child answering HTTRANSPARENT lets the point through to its parent.
-    while (h) {
+    // A window answering HTTRANSPARENT lets the point through to what lies below it (a group box over
+    // the controls it frames), down to its parent at the last.
+    std::vector<HWND> skipped;
+    for (;;) {
+        HWND h = WindowUnderPoint(screen, &skipped);
+        if (!h) return {};
+        LRESULT code = SendMessage(h, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
         Window* w = Find(h);
-        if (!w || w->isTopLevel()) break;
-        if (SendMessage(h, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) != -1) break;
-        h = w->parent;
+        if (code != HTTRANSPARENT || !w || w->isTopLevel()) {
+            if (hit) *hit = code;
+            return Find(h) ? h : HWND{};
+        }
+        skipped.push_back(h);
     }
-    return h;
 }
+
+HWND WindowFromPoint(POINT screen) { return HitTestUnderPoint(screen, nullptr); }
 
 HWND ChildWindowFromPointEx(HWND parent, POINT client, UINT flags)
 {

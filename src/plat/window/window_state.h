@@ -100,7 +100,10 @@ gfx::Point ScreenOrigin(const Window& w);       // top-left of the window rectan
 gfx::Point ClientScreenOrigin(const Window& w);  // top-left of the client area, screen
 Window* TopLevelOf(Window* w);
 // The deepest visible window under a screen point (shapes respected), without hit-testing.
-HWND WindowUnderPoint(gfx::Point screen);                 // null for the desktop
+HWND WindowUnderPoint(gfx::Point screen, const std::vector<HWND>* skip = nullptr);  // null for the desktop
+// The window under a screen point that takes it: windows answering HTTRANSPARENT are passed
+// through. Sends WM_NCHITTEST; the answer goes to *hit.
+HWND HitTestUnderPoint(gfx::Point screen, LRESULT* hit);
 bool IsVisibleChain(const Window& w);          // it and all its parents have WS_VISIBLE
 // Top-left of the window rectangle in the surface of its top-level window.
 gfx::Point SurfaceOrigin(const Window& w);
