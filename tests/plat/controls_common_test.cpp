@@ -1,8 +1,10 @@
 #include "gtest/gtest.h"
 #include "plat/backend/headless/headless_desktop.h"
+#include "plat/controls/button_dialog_codes.h"
 #include "plat/controls/button_styles.h"
 #include "plat/controls/edit_styles.h"
 #include "plat/controls/static_styles.h"
+#include "plat/controls/status_bar_class.h"
 #include "plat/gdi/gdi.h"
 #include "plat/system/sys_colors.h"
 #include "plat/windowing.h"
@@ -81,6 +83,44 @@ TEST(ControlColors, ControlsAskTheParentAndUseTheAnswer)
         }
     }
     DeleteObject(HGDIOBJ(gPaper));
+}
+
+// Fonts set on any control come back from it; each tells a dialog which keys it wants.
+TEST(ControlCommon, FontsAndDialogCodes)
+{
+    HeadlessDesktop desk;
+    HWND parent = CreateWindowEx(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, {});
+    LOGFONT lf;
+    lf.lfHeight = -16;
+    lf.lfFaceName = "MS Sans Serif";
+    HFONT big = CreateFontIndirect(&lf);
+    struct Case {
+        const char* cls;
+        DWORD style;
+        LRESULT wanted;  // the dialog code, with DLGC_HASSETSEL etc. as they come
+    } cases[] = {
+        {"Edit", ES_AUTOHSCROLL, DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS},
+        {"Edit", ES_MULTILINE | ES_WANTRETURN, DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS | DLGC_WANTALLKEYS},
+        {"Button", BS_PUSHBUTTON, DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON},
+        {"Button", BS_DEFPUSHBUTTON, DLGC_BUTTON | DLGC_DEFPUSHBUTTON},
+        {"Button", BS_AUTOCHECKBOX, DLGC_BUTTON},
+        {"Button", BS_AUTORADIOBUTTON, DLGC_BUTTON | DLGC_RADIOBUTTON},
+        {"Button", BS_GROUPBOX, DLGC_STATIC},
+        {"Static", SS_LEFT, DLGC_STATIC},
+        {kStatusBarClassName, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.cls) + " style " + std::to_string(c.style));
+        HWND ctl = CreateWindowEx(0, c.cls, "Text", WS_CHILD | WS_VISIBLE | c.style, 10, 10, 200, 40, parent, ChildId(1));
+        EXPECT_EQ(SendMessage(ctl, WM_GETDLGCODE), c.wanted);
+        EXPECT_EQ(SendMessage(ctl, WM_GETFONT), 0) << "the system font until one is set";
+        SendMessage(ctl, WM_SETFONT, WPARAM(big.value), TRUE);
+        EXPECT_EQ(SendMessage(ctl, WM_GETFONT), LRESULT(big.value));
+        desk.run();
+        DestroyWindow(ctl);
+    }
+    DestroyWindow(parent);
+    DeleteObject(HGDIOBJ(big));
 }
 
 }  // namespace

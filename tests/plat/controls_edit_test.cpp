@@ -314,5 +314,55 @@ TEST_F(EditDesktop, MemoWrapsWordsAndMovesByLines)
     EXPECT_NE(GetWindowText(m).find("\r\nx"), std::string::npos);
 }
 
+// The messages a framework memo drives the edit with, on a memo of known lines.
+TEST_F(EditDesktop, MemoAnswersLineAndScrollMessages)
+{
+    HWND m = edit(ES_MULTILINE | WS_VSCROLL | ES_AUTOVSCROLL, LongText(40), {10, 10, 260, 150});
+    int line5 = int(SendMessage(m, EM_LINEINDEX, 5));
+    EXPECT_EQ(line5, 5 * 20) << "\"Line N of the memo\\r\\n\" is 20 characters for N < 10";
+    EXPECT_EQ(SendMessage(m, EM_LINELENGTH, WPARAM(line5 + 3)), 18);
+    EXPECT_EQ(SendMessage(m, EM_LINEFROMCHAR, WPARAM(line5 + 3)), 5);
+    EXPECT_EQ(SendMessage(m, EM_LINEINDEX, 41), -1);
+
+    EXPECT_EQ(SendMessage(m, EM_SCROLL, SB_LINEDOWN), MAKELPARAM(1, TRUE));
+    EXPECT_EQ(SendMessage(m, EM_SCROLL, SB_LINEUP), MAKELPARAM(-1, TRUE));
+    EXPECT_EQ(SendMessage(m, EM_SCROLL, SB_LINEUP), MAKELPARAM(0, TRUE)) << "at the top already";
+
+    // The caret far down: scroll caret shows its line at the bottom of the view.
+    SendMessage(m, EM_SETSEL, WPARAM(SendMessage(m, EM_LINEINDEX, 30)), LPARAM(SendMessage(m, EM_LINEINDEX, 30)));
+    EXPECT_EQ(SendMessage(m, EM_GETFIRSTVISIBLELINE), 0) << "selecting does not scroll";
+    SendMessage(m, EM_SCROLLCARET);
+    SCROLLINFO si;
+    si.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(m, SB_VERT, &si));
+    EXPECT_EQ(si.nPos, 30 - int(si.nPage) + 1);
+    EXPECT_EQ(SendMessage(m, EM_GETFIRSTVISIBLELINE), si.nPos);
+
+    // Replacing the selection: undoable or not, the modify flag set either way.
+    SendMessage(m, EM_SETMODIFY, FALSE);
+    SendMessage(m, EM_SETSEL, 0, 4);
+    SendMessage(m, EM_REPLACESEL, FALSE, LPARAM("Строка"));
+    EXPECT_FALSE(SendMessage(m, EM_CANUNDO));
+    EXPECT_TRUE(SendMessage(m, EM_GETMODIFY));
+    SendMessage(m, EM_REPLACESEL, TRUE, LPARAM("!"));
+    EXPECT_TRUE(SendMessage(m, EM_CANUNDO));
+    std::string first;
+    SendMessage(m, EM_GETLINE, 0, LPARAM(&first));
+    EXPECT_EQ(first, "Строка! 1 of the memo");
+    EXPECT_TRUE(SendMessage(m, EM_UNDO));
+    SendMessage(m, EM_GETLINE, 0, LPARAM(&first));
+    EXPECT_EQ(first, "Строка 1 of the memo");
+}
+
+TEST_F(EditDesktop, SingleLineEditKeepsBreaksOnItsOneLine)
+{
+    HWND e = edit(ES_AUTOHSCROLL, "one\r\ntwo");
+    EXPECT_EQ(SendMessage(e, EM_GETLINECOUNT), 1);
+    desk.script().key(VK_END);
+    desk.run();
+    EXPECT_EQ(sel(e), std::make_pair(8, 8));
+    EXPECT_EQ(GetWindowText(e), "one\r\ntwo");
+}
+
 }  // namespace
 }  // namespace plat

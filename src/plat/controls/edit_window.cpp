@@ -100,6 +100,11 @@ void UpdateFormatRect(HWND hwnd, EditState& st)
 
 void Relayout(HWND hwnd, EditState& st)
 {
+    // A single-line edit keeps any line breaks it is given on its one line.
+    if (!Multi(hwnd)) {
+        st.lines = {EditLine{0, st.text.size(), st.text.size()}};
+        return;
+    }
     auto measure = MeasureFor(st);
     st.lines = LayoutEditLines(st.text.text(), Wraps(hwnd) ? std::max(1, st.format.width()) : 0, measure);
 }
