@@ -4,6 +4,7 @@
 set -u
 demo=$1
 check=$2
+round=$3
 for tool in Xvfb xdotool xwd; do
     command -v "$tool" > /dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
@@ -11,8 +12,10 @@ done
 work=$(mktemp -d)
 xvfb_pid=""
 demo_pid=""
+round_pid=""
 cleanup() {
     [ -n "$demo_pid" ] && kill "$demo_pid" 2> /dev/null
+    [ -n "$round_pid" ] && kill "$round_pid" 2> /dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
     # SENTAVIA_DISPLAY_KEEP=1 keeps the screen dumps and logs for a look.
     if [ -n "${SENTAVIA_DISPLAY_KEEP:-}" ]; then echo "kept: $work"; else rm -rf "$work"; fi
@@ -154,4 +157,16 @@ wait "$demo_pid"
 status=$?
 demo_pid=""
 [ "$status" = 0 ] || fail "the demo ended with status $status"
+# A window region becomes the X window's shape: outside the circle the root shows (black in
+# Xvfb), not a square of our desktop colour; inside, the window's own colour.
+"$round" > "$work/round.log" 2>&1 &
+round_pid=$!
+timeout 10 xdotool search --sync --name "^Round window$" > /dev/null || fail "the round window did not appear"
+settle
+shot round
+"$check" pixel "$work/round.xwd" 603 103 000000 || fail "the round window's corner is not cut out"
+"$check" pixel "$work/round.xwd" 650 150 0A246A || fail "the round window's middle is not drawn"
+kill "$round_pid" 2> /dev/null
+wait "$round_pid" 2> /dev/null
+round_pid=""
 echo "PASS"

@@ -3,6 +3,7 @@
 //                                   colours, hardly any desktop colour inside
 //   xwd_check drawn FILE x y w h    the rectangle is not one flat colour
 //   xwd_check changed A B x y w h   the rectangle differs between the two dumps
+//   xwd_check pixel FILE x y RRGGBB the pixel has that colour
 //   xwd_check png FILE OUT.png      the dump as a PNG, to look at
 #include <cstdint>
 #include <cstdio>
@@ -141,6 +142,18 @@ int main(int argc, char** argv)
         if (differ == 0) Fail("nothing changed");
         return 0;
     }
+    if (mode == "pixel" && argc == 6) {
+        Screen s = Load(argv[2]);
+        int x = std::atoi(argv[3]), y = std::atoi(argv[4]);
+        if (x < 0 || y < 0 || x >= s.width || y >= s.height) Fail("point outside the screen");
+        std::uint32_t want = std::uint32_t(std::strtoul(argv[5], nullptr, 16)), have = s.at(x, y);
+        if (have != want) {
+            char why[64];
+            std::snprintf(why, sizeof why, "pixel %d,%d is %06X, not %06X", x, y, unsigned(have), unsigned(want));
+            Fail(why);
+        }
+        return 0;
+    }
     if (mode == "png" && argc == 4) {
         Screen s = Load(argv[2]);
         gfx::Bitmap out(s.width, s.height, 24);
@@ -156,5 +169,5 @@ int main(int argc, char** argv)
         }
         return 0;
     }
-    Fail("usage: xwd_check window|drawn FILE x y w h, changed A B x y w h, or png FILE OUT");
+    Fail("usage: xwd_check window|drawn FILE x y w h, changed A B x y w h, pixel FILE x y RRGGBB, or png FILE OUT");
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 
 #include "base/error.h"
@@ -74,6 +75,9 @@ SdlDesktop::SdlDesktop()
     if (IsInvisibleDriver(driver)) {
         std::string name = driver ? driver : "none";
         SDL_Quit();
+        if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+            throw base::Error("Cannot open the desktop: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                              "start with --headless to run without one");
         throw base::Error("Cannot open the desktop: the video driver '" + name +
                           "' shows nothing (start with --headless instead)");
     }
