@@ -121,6 +121,13 @@ TEST_F(ButtonDesktop, CheckBoxesRadiosAndGroupBoxes)
     HWND r1 = button(BS_AUTORADIOBUTTON | WS_GROUP, 12, {20, 55, 200, 72}, "One");
     HWND r2 = button(BS_AUTORADIOBUTTON, 13, {20, 80, 200, 97}, "Two");
     EXPECT_EQ(SendMessage(group, WM_GETDLGCODE), DLGC_STATIC);
+    desk.run();
+    // The box paints its frame and title only: the controls inside it show, whichever is on top.
+    gfx::Bitmap shot = desk.windowShot(check);
+    int white = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < 16; ++x) white += shot.pixel(x, y) == GetSysColor(COLOR_WINDOW);
+    EXPECT_GT(white, 50) << "the check box's square";
 
     POINT c = centre(check);
     desk.script().click(c.x, c.y);

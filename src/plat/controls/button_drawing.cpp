@@ -150,9 +150,11 @@ void DrawCheckLike(HDC dc, const RECT& r, std::string_view text, const ButtonLoo
 void DrawGroupBox(HDC dc, const RECT& r, std::string_view text, const ButtonLook& look, HBRUSH background)
 {
     COLORREF textColor = GetTextColor(dc);
-    FillRect(dc, &r, background);
     TEXTMETRIC tm;
     GetTextMetrics(dc, &tm);
+    // The inside stays as it is: the controls the box frames lie there, often under it.
+    RECT band{r.left, r.top, r.right, std::min(r.bottom, r.top + tm.tmHeight)};
+    FillRect(dc, &band, background);
     RECT frame{r.left, r.top + tm.tmHeight / 2, r.right, r.bottom};
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     if (text.empty()) return;
