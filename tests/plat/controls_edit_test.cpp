@@ -215,6 +215,8 @@ TEST_F(EditDesktop, CutCopyPasteUndo)
     SendMessage(e, WM_CUT);
     EXPECT_EQ(GetWindowText(e), "copy mecopy");
     HWND p = edit(ES_PASSWORD, "secret", {10, 40, 210, 61});
+    SetFocus(e);
+    EXPECT_EQ(gNotes, (std::vector<WORD>{EN_KILLFOCUS, EN_SETFOCUS})) << "the one left, then the one entered";
     SendMessage(p, EM_SETSEL, 0, -1);
     SendMessage(p, WM_COPY);
     SendMessage(e, EM_SETREADONLY, FALSE);
@@ -264,6 +266,7 @@ TEST_F(EditDesktop, MemoScrollsByWheelAndScrollBar)
     desk.run();
     EXPECT_EQ(SendMessage(m, EM_GETFIRSTVISIBLELINE), 3);
     EXPECT_EQ(GetScrollPos(m, SB_VERT), 3);
+    EXPECT_EQ(gNotes, std::vector<WORD>{EN_VSCROLL});
 
     // The bar's down arrow moves a line, the track below the thumb a page.
     int arrow = GetSystemMetrics(SM_CYVSCROLL);

@@ -1,10 +1,10 @@
 #include <string>
 
-#include "plat/controls/control_state.h"
 #include "plat/controls/button_class.h"
 #include "plat/controls/button_dialog_codes.h"
 #include "plat/controls/button_drawing.h"
 #include "plat/controls/button_styles.h"
+#include "plat/controls/control_state.h"
 #include "plat/gdi/gdi.h"
 #include "plat/windowing.h"
 

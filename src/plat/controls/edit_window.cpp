@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "base/letter_case.h"
-#include "plat/controls/control_state.h"
 #include "plat/controls/button_dialog_codes.h"
+#include "plat/controls/control_state.h"
 #include "plat/controls/edit_class.h"
 #include "plat/controls/edit_clipboard.h"
 #include "plat/controls/edit_layout.h"

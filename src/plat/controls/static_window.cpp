@@ -1,5 +1,5 @@
-#include "plat/controls/control_state.h"
 #include "plat/controls/button_dialog_codes.h"
+#include "plat/controls/control_state.h"
 #include "plat/controls/static_class.h"
 #include "plat/controls/static_styles.h"
 #include "plat/gdi/gdi.h"
