@@ -2,8 +2,8 @@
 
 namespace plat {
 
-// Registers the standard classes: "Edit", "Button", "Static", "msctls_statusbar32", and the
-// dialog and menu classes ("#32770", "#32768"). Safe to call again: taken names stay as they are.
+// Registers the standard classes "Edit", "Button", "Static" and "msctls_statusbar32" (the window
+// system does so at start). Safe to call again: taken names stay as they are.
 void RegisterStandardControls();
 
 }  // namespace plat
