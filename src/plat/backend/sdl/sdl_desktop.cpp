@@ -8,6 +8,7 @@
 #include "base/error.h"
 #include "plat/backend/sdl/sdl_services.h"
 #include "plat/backend/sdl/sdl_window_kind.h"
+#include "plat/backend/sdl/sdl_x11_errors.h"
 #include "plat/input.h"
 #include "plat/paint.h"
 #include "plat/window.h"
@@ -83,6 +84,7 @@ SdlDesktop::SdlDesktop()
     }
     start_ = SDL_GetTicks64();
     globalPointer_ = std::strcmp(driver, "x11") == 0;
+    if (globalPointer_) SurviveStaleWindowErrors();
     SDL_StartTextInput();
     StartWindowSystem(*this);
     ConnectDesktopServices();
