@@ -111,5 +111,22 @@ TEST_F(WindowPaint, MovingAChildRepaintsWhatItUncovers)
     EXPECT_EQ(at(120, 120), kRed);
 }
 
+TEST_F(WindowPaint, CaretShowsInvertedAndBlinksOnTheClock)
+{
+    HWND top = fill(kBlue, {100, 100, 300, 200}, {}, WS_POPUP | WS_VISIBLE);
+    desk.run();
+    CreateCaret(top, {}, 2, 16);
+    SetCaretPos(10, 20);
+    EXPECT_EQ(at(111, 125), kBlue);  // hidden until shown
+    ShowCaret(top);
+    EXPECT_EQ(at(111, 125), RGB(255, 255, 0));
+    EXPECT_EQ(at(112, 125), kBlue);
+    desk.advance(GetCaretBlinkTime());
+    EXPECT_EQ(at(111, 125), kBlue);  // the off half of the blink
+    DestroyCaret();
+    desk.advance(GetCaretBlinkTime());
+    EXPECT_EQ(at(111, 125), kBlue);
+}
+
 }  // namespace
 }  // namespace plat::testing

@@ -30,7 +30,8 @@ void DrawCaret(gfx::Bitmap& screen)
         s.caret.rect.offset(SurfaceOrigin(*w) + w->clientOffset()));
     Window* top = TopLevelOf(w);
     gfx::Point toScreen = ScreenOrigin(*top);
-    for (const RECT& r : area.offset(toScreen).intersected(screen.rect()).rects())
+    gfx::Region shown = area.offset(toScreen).intersected(screen.rect());  // kept: rects() is a view
+    for (const RECT& r : shown.rects())
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x) screen.setPixel24(x, y, screen.pixel24(x, y) ^ 0xFFFFFF);
 }
