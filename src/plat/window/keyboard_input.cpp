@@ -8,19 +8,6 @@ namespace plat {
 
 namespace {
 
-void Queue(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    WindowState& s = State();
-    MSG m;
-    m.hwnd = hwnd;
-    m.message = message;
-    m.wParam = wParam;
-    m.lParam = lParam;
-    m.time = s.backend ? DWORD(s.backend->now()) : 0;
-    m.pt = s.cursorPos;
-    s.input.push_back(m);
-}
-
 // Keys go to the focus window; with no focus the active window hears them as system keys.
 HWND KeyTarget(bool& system)
 {
@@ -51,7 +38,7 @@ void RawKey(UINT virtualKey, bool down)
     if (wasDown) lp |= LPARAM(1) << 30;
     if (!down) lp |= LPARAM(3) << 30;
     UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
-    Queue(target, message, WPARAM(virtualKey), lp);
+    QueueInput(target, message, WPARAM(virtualKey), lp);
 }
 
 void RawChar(char32_t codePoint)
@@ -60,7 +47,7 @@ void RawChar(char32_t codePoint)
     bool system = false;
     HWND target = KeyTarget(system);
     if (!target || system || !IsWindowEnabled(target)) return;
-    Queue(target, WM_CHAR, WPARAM(codePoint), 1);
+    QueueInput(target, WM_CHAR, WPARAM(codePoint), 1);
 }
 
 std::int16_t GetKeyState(int virtualKey)

@@ -30,32 +30,20 @@ bool TakeFrom(std::deque<MSG>& queue, MSG* msg, HWND filter, UINT min, UINT max,
     return true;
 }
 
-MSG Stamp(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    MSG m;
-    m.hwnd = hwnd;
-    m.message = message;
-    m.wParam = wParam;
-    m.lParam = lParam;
-    m.time = GetTickCount();
-    m.pt = State().cursorPos;
-    return m;
-}
-
 // One look at everything queued, in the loop's order; no waiting.
 bool LookOnce(MSG* msg, HWND filter, UINT min, UINT max, bool remove)
 {
     WindowState& s = State();
     if (TakeFrom(s.posted, msg, filter, min, max, remove)) return true;
     if (s.quitPosted && InRange(WM_QUIT, min, max)) {
-        *msg = Stamp({}, WM_QUIT, WPARAM(s.quitCode), 0);
+        *msg = StampedMessage({}, WM_QUIT, WPARAM(s.quitCode), 0);
         if (remove) s.quitPosted = false;
         return true;
     }
     if (TakeFrom(s.input, msg, filter, min, max, remove)) return true;
     if (InRange(WM_PAINT, min, max)) {
         if (HWND h = FindWindowToPaint(filter)) {
-            *msg = Stamp(h, WM_PAINT, 0, 0);
+            *msg = StampedMessage(h, WM_PAINT, 0, 0);
             return true;
         }
     }
@@ -73,6 +61,23 @@ std::uint64_t TimeToNextTimer()
 }
 
 }  // namespace
+
+MSG StampedMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    MSG m;
+    m.hwnd = hwnd;
+    m.message = message;
+    m.wParam = wParam;
+    m.lParam = lParam;
+    m.time = GetTickCount();
+    m.pt = State().cursorPos;
+    return m;
+}
+
+void QueueInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    State().input.push_back(StampedMessage(hwnd, message, wParam, lParam));
+}
 
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -93,7 +98,7 @@ BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (hwnd && !Find(hwnd)) return FALSE;
     if (!StateRunning()) return FALSE;
-    State().posted.push_back(Stamp(hwnd, message, wParam, lParam));
+    State().posted.push_back(StampedMessage(hwnd, message, wParam, lParam));
     return TRUE;
 }
 

@@ -86,18 +86,6 @@ Target FindTarget(gfx::Point screen, UINT mouseMessage)
     }
 }
 
-void Queue(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    MSG m;
-    m.hwnd = hwnd;
-    m.message = message;
-    m.wParam = wParam;
-    m.lParam = lParam;
-    m.time = GetTickCount();
-    m.pt = State().cursorPos;
-    State().input.push_back(m);
-}
-
 void CheckLeave(const Target& t)
 {
     WindowState& s = State();
@@ -112,7 +100,7 @@ void CheckLeave(const Target& t)
     if (stillThere) return;
     TrackedLeave gone = s.leave;
     s.leave = {};
-    Queue(gone.hwnd, gone.nonClient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
+    QueueInput(gone.hwnd, gone.nonClient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
 }
 
 void SetCursorFor(const Target& t, UINT message)
@@ -170,8 +158,8 @@ void RawMouseMove(gfx::Point screen)
     if (!t.hwnd) return;
     SetCursorFor(t, WM_MOUSEMOVE);
     if (!Find(t.hwnd)) return;
-    if (t.hit == HTCLIENT) Queue(t.hwnd, WM_MOUSEMOVE, MouseKeys(), ClientParam(t.hwnd, screen));
-    else Queue(t.hwnd, WM_NCMOUSEMOVE, WPARAM(t.hit), ScreenParam(screen));
+    if (t.hit == HTCLIENT) QueueInput(t.hwnd, WM_MOUSEMOVE, MouseKeys(), ClientParam(t.hwnd, screen));
+    else QueueInput(t.hwnd, WM_NCMOUSEMOVE, WPARAM(t.hit), ScreenParam(screen));
 }
 
 void RawMouseButton(MouseButton button, bool down, gfx::Point screen)
@@ -203,8 +191,8 @@ void RawMouseButton(MouseButton button, bool down, gfx::Point screen)
     }
     UINT message = ButtonMessage(button, down, client);
     if (down && IsDoubleClick(t.hwnd, message, client, screen)) message += 2;  // ..DOWN -> ..DBLCLK
-    if (client) Queue(t.hwnd, message, MouseKeys(), ClientParam(t.hwnd, screen));
-    else Queue(t.hwnd, message, WPARAM(t.hit), ScreenParam(screen));
+    if (client) QueueInput(t.hwnd, message, MouseKeys(), ClientParam(t.hwnd, screen));
+    else QueueInput(t.hwnd, message, WPARAM(t.hit), ScreenParam(screen));
 }
 
 void RawMouseWheel(int delta, gfx::Point screen)
@@ -213,7 +201,7 @@ void RawMouseWheel(int delta, gfx::Point screen)
     if (screen != s.cursorPos) RawMouseMove(screen);
     HWND target = s.focus ? s.focus : s.active;
     if (!target || !IsWindowEnabled(target)) return;
-    Queue(target, WM_MOUSEWHEEL, MAKEWPARAM(int(MouseKeys()), delta), ScreenParam(screen));
+    QueueInput(target, WM_MOUSEWHEEL, MAKEWPARAM(int(MouseKeys()), delta), ScreenParam(screen));
 }
 
 HWND SetCapture(HWND hwnd)

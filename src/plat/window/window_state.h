@@ -113,6 +113,10 @@ LRESULT CallProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // Calls the hook chain; the first hook's answer.
 LRESULT CallHooks(int code, WPARAM wParam, LPARAM lParam);
 
+// A message stamped with the clock and the pointer; QueueInput puts one in the input queue.
+MSG StampedMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+void QueueInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // The window core alone: the desktop window and the state (the start-up adds the standard parts).
 void StartWindowCore(Backend& backend);
 void StopWindowCore();
