@@ -9,6 +9,9 @@ for tool in Xvfb xdotool xwd; do
     command -v "$tool" > /dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
+# Under LeakSanitizer, leaks of the system libraries SDL loads are not ours.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(dirname "$0")/lsan.supp"
+
 work=$(mktemp -d)
 xvfb_pid=""
 demo_pid=""
