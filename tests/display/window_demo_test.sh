@@ -98,6 +98,9 @@ read -r ex ey <<< "$(point editpoint)"
 x mousemove "$ex" "$ey" click 1
 x type --delay 20 "hello"
 wait_for edit hello
+# Text arrives as UTF-8 from the desktop's layout: Cyrillic too.
+x type --delay 20 " мир"
+wait_for edit "hello мир"
 settle
 shot typed
 "$check" changed "$work/first.xwd" "$work/typed.xwd" $(point editrect) || fail "typed text not shown"
