@@ -1,7 +1,7 @@
 #include "plat/input.h"
 #include "plat/messages.h"
 #include "plat/virtual_keys.h"
-#include "plat/window/raw_input.h"
+#include "plat/window/input_routing.h"
 #include "plat/window/window_state.h"
 
 namespace plat {
@@ -19,7 +19,7 @@ HWND KeyTarget(bool& system)
 
 }  // namespace
 
-void RawKey(UINT virtualKey, bool down)
+void RouteKey(UINT virtualKey, bool down)
 {
     WindowState& s = State();
     if (virtualKey == 0 || virtualKey > 0xFF) return;
@@ -41,7 +41,7 @@ void RawKey(UINT virtualKey, bool down)
     QueueInput(target, message, WPARAM(virtualKey), lp);
 }
 
-void RawChar(char32_t codePoint)
+void RouteChar(char32_t codePoint)
 {
     if (codePoint == 0 || codePoint > 0x10FFFF) return;
     bool system = false;

@@ -4,6 +4,7 @@
 
 #include "base/error.h"
 #include "plat/virtual_keys.h"
+#include "plat/window/input_routing.h"
 #include "plat/window/timers.h"
 #include "plat/window/update_region.h"
 #include "plat/window/window_state.h"
@@ -30,17 +31,21 @@ bool TakeFrom(std::deque<MSG>& queue, MSG* msg, HWND filter, UINT min, UINT max,
     return true;
 }
 
-// One look at everything queued, in the loop's order; no waiting.
+// One look at everything queued, in the loop's order; no waiting. Raw input is routed only when
+// nothing before it is queued, one event at a time.
 bool LookOnce(MSG* msg, HWND filter, UINT min, UINT max, bool remove)
 {
     WindowState& s = State();
-    if (TakeFrom(s.posted, msg, filter, min, max, remove)) return true;
-    if (s.quitPosted && InRange(WM_QUIT, min, max)) {
-        *msg = StampedMessage({}, WM_QUIT, WPARAM(s.quitCode), 0);
-        if (remove) s.quitPosted = false;
-        return true;
+    for (;;) {
+        if (TakeFrom(s.posted, msg, filter, min, max, remove)) return true;
+        if (s.quitPosted && InRange(WM_QUIT, min, max)) {
+            *msg = StampedMessage({}, WM_QUIT, WPARAM(s.quitCode), 0);
+            if (remove) s.quitPosted = false;
+            return true;
+        }
+        if (TakeFrom(s.input, msg, filter, min, max, remove)) return true;
+        if (!RouteNextRawInput()) break;
     }
-    if (TakeFrom(s.input, msg, filter, min, max, remove)) return true;
     if (InRange(WM_PAINT, min, max)) {
         if (HWND h = FindWindowToPaint(filter)) {
             *msg = StampedMessage(h, WM_PAINT, 0, 0);
@@ -50,7 +55,6 @@ bool LookOnce(MSG* msg, HWND filter, UINT min, UINT max, bool remove)
     if (InRange(WM_TIMER, min, max) && TakeDueTimer(msg, filter, remove)) return true;
     return false;
 }
-
 
 std::uint64_t TimeToNextTimer()
 {

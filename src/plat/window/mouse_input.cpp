@@ -7,7 +7,7 @@
 #include "plat/system/sys_metrics.h"
 #include "plat/virtual_keys.h"
 #include "plat/window/activation.h"
-#include "plat/window/raw_input.h"
+#include "plat/window/input_routing.h"
 #include "plat/window/window_state.h"
 
 namespace plat {
@@ -149,7 +149,7 @@ void ActivateModalOf(gfx::Point screen)
 
 }  // namespace
 
-void RawMouseMove(gfx::Point screen)
+void RouteMouseMove(gfx::Point screen)
 {
     WindowState& s = State();
     s.cursorPos = screen;
@@ -162,10 +162,10 @@ void RawMouseMove(gfx::Point screen)
     else QueueInput(t.hwnd, WM_NCMOUSEMOVE, WPARAM(t.hit), ScreenParam(screen));
 }
 
-void RawMouseButton(MouseButton button, bool down, gfx::Point screen)
+void RouteMouseButton(MouseButton button, bool down, gfx::Point screen)
 {
     WindowState& s = State();
-    if (screen != s.cursorPos) RawMouseMove(screen);
+    if (screen != s.cursorPos) RouteMouseMove(screen);
     std::uint8_t& key = s.keys[ButtonKey(button)];
     if (down) key = std::uint8_t(0x80 | ((key & 1) ^ 1));
     else key &= std::uint8_t(~0x80);
@@ -195,10 +195,10 @@ void RawMouseButton(MouseButton button, bool down, gfx::Point screen)
     else QueueInput(t.hwnd, message, WPARAM(t.hit), ScreenParam(screen));
 }
 
-void RawMouseWheel(int delta, gfx::Point screen)
+void RouteMouseWheel(int delta, gfx::Point screen)
 {
     WindowState& s = State();
-    if (screen != s.cursorPos) RawMouseMove(screen);
+    if (screen != s.cursorPos) RouteMouseMove(screen);
     HWND target = s.focus ? s.focus : s.active;
     if (!target || !IsWindowEnabled(target)) return;
     QueueInput(target, WM_MOUSEWHEEL, MAKEWPARAM(int(MouseKeys()), delta), ScreenParam(screen));

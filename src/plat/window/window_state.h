@@ -11,6 +11,7 @@
 #include "plat/handle_table.h"
 #include "plat/hook.h"
 #include "plat/timer.h"
+#include "plat/window/raw_input.h"
 #include "plat/window/window_object.h"
 
 namespace plat {
@@ -46,6 +47,15 @@ struct LastClick {
     bool valid = false;
 };
 
+// Input as the backend gave it, waiting to be routed when the loop takes input.
+struct RawEvent {
+    enum Kind { Move, Button, Wheel, Key, Char } kind;
+    MouseButton button = MouseButton::Left;
+    bool down = false;
+    gfx::Point point;
+    int amount = 0;  // wheel delta, virtual key or code point
+};
+
 struct CaretState {
     HWND owner;
     RECT rect;  // client coordinates of the owner
@@ -61,6 +71,7 @@ struct WindowState {
     ATOM nextAtom = 0xC000;
 
     std::deque<MSG> posted;
+    std::deque<RawEvent> raw;
     std::deque<MSG> input;  // mouse and keyboard messages made from the backend's input
     bool quitPosted = false;
     int quitCode = 0;
