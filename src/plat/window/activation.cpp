@@ -72,6 +72,22 @@ void ActivateOtherThan(HWND leaving)
     Deactivate(leaving, {});
 }
 
+void DeactivateApplication()
+{
+    WindowState& s = State();
+    for (std::uint8_t& k : s.keys) k &= std::uint8_t(~0x80);
+    HWND old = s.active;
+    if (!old) return;
+    if (s.focus) SetFocus({});
+    s.active = {};
+    Deactivate(old, {});
+    if (s.appActive && Find(old)) {
+        s.appActive = false;
+        SendMessage(old, WM_ACTIVATEAPP, FALSE, 0);
+    }
+    s.appActive = false;
+}
+
 HWND SetFocus(HWND hwnd)
 {
     WindowState& s = State();

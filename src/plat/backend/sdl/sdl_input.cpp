@@ -9,33 +9,11 @@
 #include "plat/message_queue.h"
 #include "plat/virtual_keys.h"
 #include "plat/window.h"
+#include "plat/window/activation.h"
 #include "plat/window/raw_input.h"
 #include "plat/window/window_state.h"
 
 namespace plat {
-
-namespace {
-
-// Another program took the keyboard: our active window turns inactive, as it would for a window
-// of another thread, and keys held down are let go (their releases go elsewhere).
-void DeactivateApplication()
-{
-    WindowState& s = State();
-    for (UINT vk : {VK_SHIFT, VK_CONTROL, VK_MENU})
-        if (s.keys[vk] & 0x80) RawKey(vk, false);
-    HWND old = s.active;
-    if (!old) return;
-    if (s.focus) SetFocus({});
-    s.active = {};
-    SendMessage(old, WM_NCACTIVATE, FALSE, 0);
-    SendMessage(old, WM_ACTIVATE, WA_INACTIVE, 0);
-    if (s.appActive) {
-        s.appActive = false;
-        SendMessage(old, WM_ACTIVATEAPP, FALSE, 0);
-    }
-}
-
-}  // namespace
 
 gfx::Point SdlDesktop::screenPoint(const TopWindow& w, int x, int y) const
 {
