@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 CLANGXX := $(shell command -v clang++ 2>/dev/null)
 
-.PHONY: all deps build unit sanitize fuzz test bench clean
+.PHONY: all deps build run unit sanitize fuzz test bench clean
 
 all: build
 
@@ -13,6 +13,10 @@ deps:
 build: deps
 	cmake -S . -B build $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build -j $(JOBS)
+
+# Until the reference book itself is built, the window demo is what there is to run.
+run: build
+	./build/examples/window_demo
 
 unit: build
 	ctest --test-dir build --output-on-failure -j $(JOBS)
