@@ -251,13 +251,7 @@ LRESULT ButtonProc(HWND hwnd, ButtonState& st, UINT msg, WPARAM wParam, LPARAM l
 
 void RegisterButtonClass()
 {
-    WNDCLASSEX wc;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = ControlProc<ButtonState, ButtonProc>;
-    wc.cbWndExtra = kControlStateBytes;
-    wc.hCursor = LoadCursor(IDC_ARROW);
-    wc.lpszClassName = kButtonClassName;
-    RegisterClassEx(wc);
+    RegisterControlClass<ButtonState, ButtonProc>(kButtonClassName, IDC_ARROW, CS_HREDRAW | CS_VREDRAW);
 }
 
 }  // namespace plat

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "plat/input.h"
 #include "plat/messages.h"
 #include "plat/window.h"
 
@@ -32,6 +33,19 @@ LRESULT ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     SetWindowLongPtr(hwnd, 0, 0);
     std::unique_ptr<State> owned(state);
     return Handle(hwnd, *state, msg, wParam, lParam);
+}
+
+// Registers a control class whose windows keep a State handled by Handle.
+template <class State, LRESULT (*Handle)(HWND, State&, UINT, WPARAM, LPARAM)>
+void RegisterControlClass(const char* name, int cursorId, UINT extraClassStyle = 0)
+{
+    WNDCLASSEX wc;
+    wc.style = CS_DBLCLKS | CS_GLOBALCLASS | extraClassStyle;
+    wc.lpfnWndProc = ControlProc<State, Handle>;
+    wc.cbWndExtra = kControlStateBytes;
+    wc.hCursor = LoadCursor(cursorId);
+    wc.lpszClassName = name;
+    RegisterClassEx(wc);
 }
 
 }  // namespace plat

@@ -782,13 +782,7 @@ LRESULT EditProc(HWND hwnd, EditState& st, UINT msg, WPARAM wParam, LPARAM lPara
 
 void RegisterEditClass()
 {
-    WNDCLASSEX wc;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.lpfnWndProc = ControlProc<EditState, EditProc>;
-    wc.cbWndExtra = kControlStateBytes;
-    wc.hCursor = LoadCursor(IDC_IBEAM);
-    wc.lpszClassName = kEditClassName;
-    RegisterClassEx(wc);
+    RegisterControlClass<EditState, EditProc>(kEditClassName, IDC_IBEAM);
 }
 
 }  // namespace plat

@@ -210,13 +210,7 @@ LRESULT StaticProc(HWND hwnd, StaticState& st, UINT msg, WPARAM wParam, LPARAM l
 
 void RegisterStaticClass()
 {
-    WNDCLASSEX wc;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.lpfnWndProc = ControlProc<StaticState, StaticProc>;
-    wc.cbWndExtra = kControlStateBytes;
-    wc.hCursor = LoadCursor(IDC_ARROW);
-    wc.lpszClassName = kStaticClassName;
-    RegisterClassEx(wc);
+    RegisterControlClass<StaticState, StaticProc>(kStaticClassName, IDC_ARROW);
 }
 
 }  // namespace plat

@@ -304,13 +304,7 @@ std::string StatusBarText(HWND bar, int part)
 
 void RegisterStatusBarClass()
 {
-    WNDCLASSEX wc;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = ControlProc<StatusBarState, StatusBarProc>;
-    wc.cbWndExtra = kControlStateBytes;
-    wc.hCursor = LoadCursor(IDC_ARROW);
-    wc.lpszClassName = kStatusBarClassName;
-    RegisterClassEx(wc);
+    RegisterControlClass<StatusBarState, StatusBarProc>(kStatusBarClassName, IDC_ARROW, CS_HREDRAW | CS_VREDRAW);
 }
 
 }  // namespace plat
