@@ -42,18 +42,9 @@ bool IsInvisibleDriver(const char* driver)
            std::strcmp(driver, "evdev") == 0;
 }
 
-bool RoutesLaterInput(const SDL_Event& e)
-{
-    switch (e.type) {
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-    case SDL_TEXTINPUT:
-    case SDL_WINDOWEVENT: return true;
-    default: return false;
-    }
-}
+// Window events act on our windows at once (focus, close, exposure), unlike input, which waits
+// in the core's queue: the messages of what came before them are handled first.
+bool ActsAtOnce(const SDL_Event& e) { return e.type == SDL_WINDOWEVENT; }
 
 }  // namespace
 
@@ -226,11 +217,11 @@ Backend::Wait SdlDesktop::waitForEvents(std::uint64_t timeoutMs)
         checkAppFocus();
         return Wait::TimedOut;
     }
-    // Our input is routed when it is queued: a button or key waits until the messages of the one
-    // before have been handled (a click's press may set the capture its release must go to).
+    // Input waiting is taken together: the window core routes raw input only as its loop takes it,
+    // so a release still finds the capture its press set.
     for (;;) {
         translate(e);
-        if (RoutesLaterInput(e) || !SDL_PollEvent(&e)) break;
+        if (ActsAtOnce(e) || !SDL_PollEvent(&e)) break;
     }
     return Wait::Events;
 }
