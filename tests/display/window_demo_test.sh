@@ -165,14 +165,16 @@ demo_pid=""
 [ "$status" = 0 ] || fail "the demo ended with status $status"
 # A window region becomes the X window's shape: outside the circle the root shows (black in
 # Xvfb), not a square of our desktop colour; inside, the window's own colour.
-"$round" > "$work/round.log" 2>&1 &
-round_pid=$!
-timeout 10 xdotool search --sync --name "^Round window$" > /dev/null || fail "the round window did not appear"
-settle
-shot round
-"$check" pixel "$work/round.xwd" 603 103 000000 || fail "the round window's corner is not cut out"
-"$check" pixel "$work/round.xwd" 650 150 0A246A || fail "the round window's middle is not drawn"
-kill "$round_pid" 2> /dev/null
-wait "$round_pid" 2> /dev/null
-round_pid=""
+for mode in "" --shape-after-show; do
+    "$round" $mode > "$work/round.log" 2>&1 &
+    round_pid=$!
+    timeout 10 xdotool search --sync --name "^Round window$" > /dev/null || fail "the round window did not appear"
+    settle
+    shot round
+    "$check" pixel "$work/round.xwd" 603 103 000000 || fail "the round window's corner is not cut out ($mode)"
+    "$check" pixel "$work/round.xwd" 650 150 0A246A || fail "the round window's middle is not drawn ($mode)"
+    kill "$round_pid" 2> /dev/null
+    wait "$round_pid" 2> /dev/null
+    round_pid=""
+done
 echo "PASS"

@@ -151,8 +151,9 @@ void SdlDesktop::createSdlWindow(HWND h, TopWindow& w)
     if (kind.topMost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     w.title = GetWindowText(h);
     int width = std::max(1, w.rect.width()), height = std::max(1, w.rect.height());
-    // A window with a region when it first shows gets a shaped window; SDL cannot shape one later.
+    // A window with a region gets a shaped window (SDL cannot shape a plain one later).
     if (GetWindowRegion(h) && !kind.popupMenu) {
+        w.shapeTried = true;
         w.sdl = SDL_CreateShapedWindow(w.title.c_str(), unsigned(w.rect.left), unsigned(w.rect.top), unsigned(width),
                                        unsigned(height), flags);
         w.shaped = w.sdl != nullptr;

@@ -48,6 +48,7 @@ private:
         std::vector<SDL_Rect> damage;
         bool whole = true;  // the next flush copies everything
         bool shaped = false;                 // made by SDL_CreateShapedWindow
+        bool shapeTried = false;             // a shaped window was asked for once (it may be refused)
         std::optional<gfx::Region> shapeSet;  // the shape last given to SDL
         std::string title;
         HICON icon;

@@ -4,11 +4,13 @@
 #include <limits>
 
 #include "plat/backend/sdl/sdl_desktop.h"
+#include "plat/backend/sdl/sdl_window_kind.h"
 #include "plat/backend/sdl/sdl_icon.h"
 #include "plat/input.h"
 #include "plat/paint.h"
 #include "plat/system/sys_colors.h"
 #include "plat/window.h"
+#include "plat/window_pos.h"
 #include "plat/window/visible_region.h"
 #include "plat/window/window_state.h"
 
@@ -139,6 +141,14 @@ void SdlDesktop::flushWindow(HWND h, TopWindow& w)
 
 void SdlDesktop::updateShape(HWND h, TopWindow& w)
 {
+    if (!w.shaped && !w.shapeTried && GetWindowRegion(h) && !KindOfWindow(h).popupMenu) {
+        // A region came after the window was made: only a new, shaped SDL window can take it.
+        SDL_DestroyWindow(w.sdl);
+        w.sdl = nullptr;
+        createSdlWindow(h, w);
+        if (!w.sdl) return;
+        if (IsWindowVisible(h)) SDL_ShowWindow(w.sdl);
+    }
     if (!w.shaped) return;
     const gfx::Region* region = GetWindowRegion(h);
     gfx::Region shape = region ? *region : gfx::Region(gfx::Rect::fromSize(0, 0, w.rect.width(), w.rect.height()));
