@@ -1,5 +1,9 @@
+#include <filesystem>
+
 #include "dialogs_fixture.h"
 #include "plat/hook.h"
+#include "plat/nonclient/frame_layout.h"
+#include "plat/nonclient/plain_frame.h"
 
 namespace plat::dialog_test {
 namespace {
@@ -13,6 +17,8 @@ TEST_F(DialogDesktop, MessageBoxAnswers)
         std::string typed;
         int clickId;  // a button to click, 0 for none
         int expected;
+        bool closeBox = false;  // the caption's close box is clicked first
+        bool altF4 = false;     // Alt+F4 is pressed first
     } cases[] = {
         {"enter on OK", MB_OK, {VK_RETURN}, "", 0, IDOK},
         {"escape on a lone OK", MB_OK | MB_ICONINFORMATION, {VK_ESCAPE}, "", 0, IDOK},
@@ -23,14 +29,32 @@ TEST_F(DialogDesktop, MessageBoxAnswers)
         {"access key", MB_ABORTRETRYIGNORE | MB_ICONERROR, {}, "i", 0, IDIGNORE},
         {"click retry", MB_RETRYCANCEL, {}, "", IDRETRY, IDRETRY},
         {"click cancel", MB_OKCANCEL, {}, "", IDCANCEL, IDCANCEL},
+        {"close box is cancel", MB_YESNOCANCEL, {}, "", 0, IDCANCEL, true},
+        {"close box does nothing without cancel", MB_YESNO, {}, "n", 0, IDNO, true},
+        {"alt+f4 is cancel", MB_RETRYCANCEL, {}, "", 0, IDCANCEL, false, true},
+        {"alt+f4 does nothing without cancel", MB_ABORTRETRYIGNORE, {}, "r", 0, IDRETRY, false, true},
     };
     for (const Case& c : cases) {
+        if (c.type == MB_YESNO && c.closeBox)
+            desk.script().call([&] {
+                std::filesystem::create_directories(SENTAVIA_TEST_OUT);
+                desk.saveScreenshot(std::string(SENTAVIA_TEST_OUT) + "/message_box_yes_no.png");
+            });
         bool ownerDisabled = false;
         desk.script().call([&] {
             HWND box = FindWindow(kDialogClassName, "Question");
             ASSERT_TRUE(box) << c.name;
             ownerDisabled = !IsWindowEnabled(owner);
             EXPECT_EQ(GetActiveWindow(), box) << c.name;
+            UINT kind = c.type & MB_TYPEMASK;
+            bool cancellable = kind == MB_OK || kind == MB_OKCANCEL || kind == MB_YESNOCANCEL || kind == MB_RETRYCANCEL;
+            EXPECT_EQ(CanCloseWindow(box), cancellable) << c.name;
+            if (c.closeBox) {
+                RECT w = WindowRect(box);
+                RECT close = LayoutFrameOf(box).close;
+                desk.script().click(w.left + close.left + close.width() / 2, w.top + close.top + close.height() / 2);
+            }
+            if (c.altF4) desk.script().chord(VK_MENU, VK_F4);
             for (UINT k : c.keys) desk.script().key(k);
             desk.script().type(c.typed);
             if (c.clickId) {

@@ -11,6 +11,7 @@
 #include "plat/gdi/gdi.h"
 #include "plat/input.h"
 #include "plat/message_queue.h"
+#include "plat/nonclient/plain_frame.h"
 #include "plat/window.h"
 #include "plat/window_pos.h"
 
@@ -76,6 +77,8 @@ LRESULT BoxProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lParam)
         SetWindowLongPtr(dlg, DWLP_USER, LONG_PTR(type));
         if (setup->icon) SendDlgItemMessage(dlg, kMessageBoxIconId, STM_SETICON, WPARAM(setup->icon.value), 0);
         std::vector<Button> buttons = ButtonsOf(type);
+        // Without Cancel (or a lone OK) closing the box has no answer to give: its close box is off.
+        if (!GetDlgItem(dlg, IDCANCEL) && buttons.size() > 1) EnableWindowClose(dlg, false);
         std::size_t def = std::min<std::size_t>((type & MB_DEFMASK) >> 8, buttons.size() - 1);
         HWND focus = GetDlgItem(dlg, buttons[def].id);
         SendMessage(dlg, DM_SETDEFID, WPARAM(buttons[def].id), 0);

@@ -51,7 +51,7 @@ void UpdateStates(HWND hwnd, HMENU m)
     Enable(m, SC_SIZE, (style & WS_THICKFRAME) && !minimized && !maximized);
     Enable(m, SC_MINIMIZE, (style & WS_MINIMIZEBOX) && !minimized);
     Enable(m, SC_MAXIMIZE, (style & WS_MAXIMIZEBOX) && !maximized);
-    Enable(m, SC_CLOSE, !(GetClassLongPtr(hwnd, GCL_STYLE) & CS_NOCLOSE));
+    Enable(m, SC_CLOSE, CanCloseWindow(hwnd));
 }
 
 bool HasSystemMenu(HWND hwnd)

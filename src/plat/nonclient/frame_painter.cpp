@@ -1,4 +1,5 @@
 #include "plat/nonclient/frame_painter.h"
+#include "plat/nonclient/plain_frame.h"
 
 #include <string>
 
@@ -162,7 +163,6 @@ void DrawSizeGrip(HDC dc, const RECT& r)
         }
 }
 
-bool CanClose(HWND hwnd) { return !(GetClassLongPtr(hwnd, GCL_STYLE) & CS_NOCLOSE); }
 
 }  // namespace
 
@@ -211,7 +211,7 @@ void DrawCaption(HWND hwnd, HDC dc, const FrameLayout& f, LRESULT pressed)
     DeleteObject(HGDIOBJ(font));
 
     DWORD style = GetWindowStyle(hwnd);
-    DrawCaptionButton(dc, f.close, Glyph::Close, pressed == HTCLOSE, CanClose(hwnd));
+    DrawCaptionButton(dc, f.close, Glyph::Close, pressed == HTCLOSE, CanCloseWindow(hwnd));
     DrawCaptionButton(dc, f.maximize, (style & WS_MAXIMIZE) ? Glyph::Restore : Glyph::Maximize,
                       pressed == HTMAXBUTTON, (style & WS_MAXIMIZEBOX) != 0);
     DrawCaptionButton(dc, f.minimize, (style & WS_MINIMIZE) ? Glyph::Restore : Glyph::Minimize,

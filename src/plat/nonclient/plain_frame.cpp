@@ -43,7 +43,6 @@ LRESULT OnNcHitTest(HWND hwnd, WPARAM, LPARAM lParam)
     return HitTestFrame(LayoutFrameOf(hwnd), {p.x - w.left, p.y - w.top}, GetWindowStyle(hwnd));
 }
 
-bool CanClose(HWND hwnd) { return !(GetClassLongPtr(hwnd, GCL_STYLE) & CS_NOCLOSE); }
 
 LRESULT OnNcLButtonDown(HWND hwnd, WPARAM wParam, LPARAM lParam)
 {
@@ -60,7 +59,7 @@ LRESULT OnNcLButtonDown(HWND hwnd, WPARAM wParam, LPARAM lParam)
     } else if (code == HTHSCROLL) {
         SendMessage(hwnd, WM_SYSCOMMAND, SC_HSCROLL | HTHSCROLL, lParam);
     } else if (code == HTCLOSE || code == HTMAXBUTTON || code == HTMINBUTTON || code == HTHELP) {
-        if (code == HTCLOSE && !CanClose(hwnd)) return 0;
+        if (code == HTCLOSE && !CanCloseWindow(hwnd)) return 0;
         if (code == HTMAXBUTTON && !(style & WS_MAXIMIZEBOX)) return 0;
         if (code == HTMINBUTTON && !(style & WS_MINIMIZEBOX)) return 0;
         if (!TrackCaptionButton(hwnd, code) || !IsWindow(hwnd)) return 0;
@@ -88,7 +87,7 @@ LRESULT OnNcLButtonDblClk(HWND hwnd, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     if (code == HTSYSMENU) {
-        if (CanClose(hwnd)) SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
+        if (CanCloseWindow(hwnd)) SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
         return 0;
     }
     if (code == HTVSCROLL || code == HTHSCROLL) return OnNcLButtonDown(hwnd, wParam, lParam);
@@ -110,7 +109,7 @@ LRESULT OnSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
     case SC_MAXIMIZE: ShowWindow(hwnd, SW_MAXIMIZE); return 0;
     case SC_RESTORE: ShowWindow(hwnd, SW_RESTORE); return 0;
     case SC_CLOSE:
-        if (CanClose(hwnd)) SendMessage(hwnd, WM_CLOSE, 0, 0);
+        if (CanCloseWindow(hwnd)) SendMessage(hwnd, WM_CLOSE, 0, 0);
         return 0;
     case SC_VSCROLL:
     case SC_HSCROLL: {
@@ -215,6 +214,18 @@ LRESULT Handler(HWND hwnd, UINT, WPARAM wParam, LPARAM lParam)
 }  // namespace
 
 void SetSystemMenuHandler(SystemMenuHandler handler) { gSystemMenu = handler; }
+
+bool CanCloseWindow(HWND hwnd)
+{
+    return !(GetClassLongPtr(hwnd, GCL_STYLE) & CS_NOCLOSE) && !NonClientStateOf(hwnd).closeDisabled;
+}
+
+void EnableWindowClose(HWND hwnd, bool enable)
+{
+    if (!IsWindow(hwnd)) return;
+    NonClientStateOf(hwnd).closeDisabled = !enable;
+    RedrawCaptionNow(hwnd);
+}
 
 void InstallPlainFrame()
 {

@@ -16,6 +16,7 @@ struct ScrollBarState {
 struct NonClientState {
     ScrollBarState horz, vert;
     bool active = false;
+    bool closeDisabled = false;  // the close box and SC_CLOSE do nothing (a box with no way to cancel)
 };
 NonClientState& NonClientStateOf(HWND hwnd);
 void ForgetNonClientState(HWND hwnd);
