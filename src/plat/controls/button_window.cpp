@@ -95,7 +95,7 @@ void Paint(HWND hwnd, ButtonState& st)
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     if (!dc) return;
-    HFONT font = GetObjectType(st.font) ? st.font : HFONT(GetStockObject(DEFAULT_GUI_FONT));
+    HFONT font = ControlFont(st.font);
     HFONT old = SelectObject(dc, font);
     DWORD style = GetWindowStyle(hwnd);
     HBRUSH background = AskBackground(hwnd, dc, IsPush(style & BS_TYPEMASK));

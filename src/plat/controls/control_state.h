@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "plat/gdi/objects.h"
 #include "plat/input.h"
 #include "plat/messages.h"
 #include "plat/window.h"
@@ -33,6 +34,13 @@ LRESULT ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     SetWindowLongPtr(hwnd, 0, 0);
     std::unique_ptr<State> owned(state);
     return Handle(hwnd, *state, msg, wParam, lParam);
+}
+
+// The font a control draws with: the one it was given by WM_SETFONT while that is alive, else the
+// default GUI font.
+inline HFONT ControlFont(HFONT given)
+{
+    return GetObjectType(given) == OBJ_FONT ? given : HFONT(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 // Registers a control class whose windows keep a State handled by Handle.

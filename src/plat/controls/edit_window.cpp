@@ -52,8 +52,7 @@ bool Wraps(HWND hwnd)
 
 std::shared_ptr<gfx::Font> FontFor(const EditState& st)
 {
-    auto f = FontOf(st.font);
-    if (!f) f = FontOf(HFONT(GetStockObject(DEFAULT_GUI_FONT)));
+    auto f = FontOf(ControlFont(st.font));
     if (!f) f = gfx::Font::open(gfx::FontDesc{});
     return f;
 }
@@ -427,7 +426,7 @@ void Paint(HWND hwnd, EditState& st)
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     if (!dc) return;
-    HFONT oldFont = SelectObject(dc, HFONT(HGDIOBJ(FontOf(st.font) ? st.font : HFONT(GetStockObject(DEFAULT_GUI_FONT)))));
+    HFONT oldFont = SelectObject(dc, ControlFont(st.font));
     Colors colors = AskColors(hwnd, dc);
     RECT client = ClientRect(hwnd);
     FillRect(dc, &client, colors.background);

@@ -88,7 +88,7 @@ void Paint(HWND hwnd, StaticState& st)
     if (!dc) return;
     DWORD style = GetWindowStyle(hwnd);
     RECT r = ClientRect(hwnd);
-    HFONT font = GetObjectType(st.font) ? st.font : HFONT(GetStockObject(DEFAULT_GUI_FONT));
+    HFONT font = ControlFont(st.font);
     HFONT old = SelectObject(dc, font);
     HBRUSH background = AskBackground(hwnd, dc);
     DWORD kind = Kind(style);

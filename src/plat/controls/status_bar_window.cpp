@@ -34,7 +34,7 @@ void Repaint(HWND hwnd) { InvalidateRect(hwnd, nullptr, FALSE); }
 
 HFONT FontFor(const StatusBarState& st)
 {
-    return GetObjectType(st.font) ? st.font : HFONT(GetStockObject(DEFAULT_GUI_FONT));
+    return ControlFont(st.font);
 }
 
 int BarHeight(const StatusBarState& st)
