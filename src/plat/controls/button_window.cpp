@@ -32,18 +32,12 @@ bool IsCheck(DWORD kind)
 
 void Repaint(HWND hwnd) { InvalidateRect(hwnd, nullptr, FALSE); }
 
-void Notify(HWND hwnd, WORD code)
-{
-    HWND parent = GetParent(hwnd);
-    if (parent) SendMessage(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code), LPARAM(hwnd.value));
-}
-
 void SetPushed(HWND hwnd, ButtonState& st, bool pushed)
 {
     if (st.pushed == pushed) return;
     st.pushed = pushed;
     Repaint(hwnd);
-    if (GetWindowStyle(hwnd) & BS_NOTIFY) Notify(hwnd, pushed ? BN_HILITE : BN_UNHILITE);
+    if (GetWindowStyle(hwnd) & BS_NOTIFY) NotifyParent(hwnd, pushed ? BN_HILITE : BN_UNHILITE);
 }
 
 // The auto radio buttons of one group: the run of them next to each other among the siblings.
@@ -74,7 +68,7 @@ void Click(HWND hwnd, ButtonState& st)
         break;
     default: break;
     }
-    Notify(hwnd, BN_CLICKED);
+    NotifyParent(hwnd, BN_CLICKED);
 }
 
 HBRUSH AskBackground(HWND hwnd, HDC dc, bool push)
@@ -99,6 +93,10 @@ void Paint(HWND hwnd, ButtonState& st)
     HFONT old = SelectObject(dc, font);
     DWORD style = GetWindowStyle(hwnd);
     HBRUSH background = AskBackground(hwnd, dc, IsPush(style & BS_TYPEMASK));
+    if (!IsWindow(hwnd)) {  // the parent destroyed the control while choosing its colours
+        EndPaint(hwnd, &ps);
+        return;
+    }
     ButtonLook look;
     look.style = style;
     look.check = st.check;
@@ -153,7 +151,7 @@ LRESULT ButtonProc(HWND hwnd, ButtonState& st, UINT msg, WPARAM wParam, LPARAM l
     case WM_SETFOCUS:
         st.focused = true;
         Repaint(hwnd);
-        if (GetWindowStyle(hwnd) & BS_NOTIFY) Notify(hwnd, BN_SETFOCUS);
+        if (GetWindowStyle(hwnd) & BS_NOTIFY) NotifyParent(hwnd, BN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         st.focused = false;
@@ -162,12 +160,13 @@ LRESULT ButtonProc(HWND hwnd, ButtonState& st, UINT msg, WPARAM wParam, LPARAM l
         st.tracking = false;
         SetPushed(hwnd, st, false);
         Repaint(hwnd);
-        if (GetWindowStyle(hwnd) & BS_NOTIFY) Notify(hwnd, BN_KILLFOCUS);
+        if (GetWindowStyle(hwnd) & BS_NOTIFY) NotifyParent(hwnd, BN_KILLFOCUS);
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         if (kind == BS_GROUPBOX) return 0;
         if (GetFocus() != hwnd) SetFocus(hwnd);
+        if (!IsWindow(hwnd)) return 0;
         st.tracking = true;
         SetCapture(hwnd);
         SetPushed(hwnd, st, true);

@@ -1,23 +1,32 @@
 #pragma once
 
-#include <memory>
-
 #include "plat/gdi/objects.h"
 #include "plat/input.h"
+#include "plat/message_queue.h"
 #include "plat/messages.h"
 #include "plat/window.h"
 
 namespace plat {
 
 // A control keeps its state behind a pointer in the first extra bytes of its window: made on
-// WM_NCCREATE, freed after the control has seen WM_NCDESTROY. Register the class with
-// cbWndExtra = kControlStateBytes and lpfnWndProc = ControlProc<State, Handle>.
+// WM_NCCREATE, detached on WM_NCDESTROY. Register the class with cbWndExtra = kControlStateBytes
+// and lpfnWndProc = ControlProc<State, Handle>.
 inline constexpr int kControlStateBytes = sizeof(void*);
 
+// The state with the number of the control's messages being handled right now. A parent may
+// destroy the control inside any notification the control sends; the handler that sent it still
+// holds the state, so the state is freed only when the outermost message returns.
 template <class State>
-State* ControlStateOf(HWND hwnd)
+struct ControlStateSlot {
+    State state;
+    int handling = 0;
+    bool detached = false;
+};
+
+template <class State>
+ControlStateSlot<State>* ControlStateSlotOf(HWND hwnd)
 {
-    return reinterpret_cast<State*>(GetWindowLongPtr(hwnd, 0));
+    return reinterpret_cast<ControlStateSlot<State>*>(GetWindowLongPtr(hwnd, 0));
 }
 
 // Handle gets every message from WM_NCCREATE on (WM_NCCREATE itself included) with the state.
@@ -25,15 +34,35 @@ State* ControlStateOf(HWND hwnd)
 template <class State, LRESULT (*Handle)(HWND, State&, UINT, WPARAM, LPARAM)>
 LRESULT ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_NCCREATE && !ControlStateOf<State>(hwnd))
-        SetWindowLongPtr(hwnd, 0, LONG_PTR(new State));
-    State* state = ControlStateOf<State>(hwnd);
-    if (!state) return DefWindowProc(hwnd, msg, wParam, lParam);
-    if (msg != WM_NCDESTROY) return Handle(hwnd, *state, msg, wParam, lParam);
-    // Detach first so that nothing reached from the last message finds a dying state.
-    SetWindowLongPtr(hwnd, 0, 0);
-    std::unique_ptr<State> owned(state);
-    return Handle(hwnd, *state, msg, wParam, lParam);
+    using Slot = ControlStateSlot<State>;
+    if (msg == WM_NCCREATE && !ControlStateSlotOf<State>(hwnd)) SetWindowLongPtr(hwnd, 0, LONG_PTR(new Slot));
+    Slot* slot = ControlStateSlotOf<State>(hwnd);
+    if (!slot) return DefWindowProc(hwnd, msg, wParam, lParam);
+    struct Hold {
+        Slot* slot;
+        explicit Hold(Slot* s) : slot(s) { ++slot->handling; }
+        ~Hold()
+        {
+            if (--slot->handling == 0 && slot->detached) delete slot;
+        }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+    } hold(slot);
+    if (msg == WM_NCDESTROY) {
+        // Detach first so that nothing reached from the last message finds a dying state.
+        SetWindowLongPtr(hwnd, 0, 0);
+        slot->detached = true;
+    }
+    return Handle(hwnd, slot->state, msg, wParam, lParam);
+}
+
+// Tells the parent with WM_COMMAND; answers whether the control is still there afterwards
+// (the parent may have destroyed it), so the caller can stop at once when it is not.
+inline bool NotifyParent(HWND hwnd, WORD code)
+{
+    HWND parent = GetParent(hwnd);
+    if (parent) SendMessage(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code), LPARAM(hwnd.value));
+    return IsWindow(hwnd);
 }
 
 // The font a control draws with: the one it was given by WM_SETFONT while that is alive, else the

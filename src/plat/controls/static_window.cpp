@@ -91,6 +91,10 @@ void Paint(HWND hwnd, StaticState& st)
     HFONT font = ControlFont(st.font);
     HFONT old = SelectObject(dc, font);
     HBRUSH background = AskBackground(hwnd, dc);
+    if (!IsWindow(hwnd)) {  // the parent destroyed the control while choosing its colours
+        EndPaint(hwnd, &ps);
+        return;
+    }
     DWORD kind = Kind(style);
     switch (kind) {
     case SS_BLACKRECT: FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME)); break;
@@ -159,11 +163,7 @@ LRESULT StaticProc(HWND hwnd, StaticState& st, UINT msg, WPARAM wParam, LPARAM l
         return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        if (style & SS_NOTIFY) {
-            HWND parent = GetParent(hwnd);
-            WORD code = msg == WM_LBUTTONDOWN ? STN_CLICKED : STN_DBLCLK;
-            if (parent) SendMessage(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code), LPARAM(hwnd.value));
-        }
+        if (style & SS_NOTIFY) NotifyParent(hwnd, msg == WM_LBUTTONDOWN ? STN_CLICKED : STN_DBLCLK);
         return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: Paint(hwnd, st); return 0;
