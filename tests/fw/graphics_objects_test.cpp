@@ -1,3 +1,4 @@
+#include "base/error.h"
 #include "fw/graphics/brush.h"
 #include "fw/graphics/color.h"
 #include "fw/graphics/font.h"
@@ -40,7 +41,10 @@ TEST(GraphicsFont, TellsOfEachRealChangeOnceAndRemakesItsHandleOnlyForItsLook)
 {
     TFont font;
     int changes = 0;
-    font.SetOnChange([&](TObject*) { ++changes; });
+    font.SetOnChange([&](TObject* sender) {
+        ++changes;
+        EXPECT_EQ(sender, &font);
+    });
     EXPECT_EQ(font.Name(), "MS Sans Serif");
     EXPECT_EQ(font.Height(), -11);
     EXPECT_EQ(font.Size(), 8);
@@ -78,6 +82,10 @@ TEST(GraphicsFont, TellsOfEachRealChangeOnceAndRemakesItsHandleOnlyForItsLook)
     EXPECT_EQ(copy.Handle(), font.Handle());  // one look, one handle
     copy.Assign(font);
     EXPECT_EQ(copyChanges, 1);
+
+    TPen pen;
+    EXPECT_THROW(copy.Assign(pen), base::Error);
+    EXPECT_TRUE(copy.InheritsFrom("TGraphicsObject"));
 
     TFont fromHandle;
     fromHandle.SetHandle(font.Handle());

@@ -41,8 +41,11 @@ plat::HBRUSH TBrush::Handle()
     return h ? plat::HBRUSH(*h) : plat::HBRUSH();
 }
 
-void TBrush::Assign(const TBrush& source)
+void TBrush::Assign(const TPersistent& from)
 {
+    const auto* other = As<TBrush>(&from);
+    if (!other) return TPersistent::Assign(from);
+    const TBrush& source = *other;
     if (&source == this || (color_ == source.color_ && style_ == source.style_)) return;
     color_ = source.color_;
     style_ = source.style_;

@@ -11,6 +11,7 @@ using enum TBrushStyle;
 // A fill. A clear brush fills nothing, and text drawn with it leaves the background as it is.
 // Colour clNone makes the brush clear, and any other colour makes it solid again.
 class TBrush : public TGraphicsObject {
+    FW_CLASS(TBrush, TGraphicsObject)
 public:
     TColor Color() const { return color_; }
     void SetColor(TColor color);
@@ -21,7 +22,8 @@ public:
     SharedGdiObject SharedHandle();
     bool HandleAllocated() const { return handle_ != nullptr; }
 
-    void Assign(const TBrush& source);
+    // Takes another brush's values (with one change notice); other classes raise base::Error.
+    void Assign(const TPersistent& source) override;
 
 private:
     TColor color_ = clWhite;

@@ -107,12 +107,12 @@ void TCanvas::requireBrush()
 
 void TCanvas::Changing()
 {
-    if (onChanging_) onChanging_(nullptr);
+    if (onChanging_) onChanging_(this);
 }
 
 void TCanvas::Changed()
 {
-    if (onChange_) onChange_(nullptr);
+    if (onChange_) onChange_(this);
 }
 
 TPoint TCanvas::PenPos()

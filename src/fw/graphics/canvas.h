@@ -39,12 +39,11 @@ constexpr TCopyMode cmWhiteness = plat::WHITENESS;
 // context that someone else owns (a paint handler's, a bitmap's) and leave it as it was.
 // Kinds of canvas that find their context themselves (a control's, a bitmap's) override
 // CreateHandle; a canvas with none raises base::Error when asked to draw.
-class TCanvas {
+class TCanvas : public TPersistent {
+    FW_CLASS(TCanvas, TPersistent)
 public:
     TCanvas();
-    TCanvas(const TCanvas&) = delete;
-    TCanvas& operator=(const TCanvas&) = delete;
-    virtual ~TCanvas();
+    ~TCanvas() override;
 
     plat::HDC Handle();
     // Attaches a context (null detaches). The canvas does not own it.

@@ -128,8 +128,11 @@ bool TFont::SameAs(const TFont& o) const
            charset_ == o.charset_ && pitch_ == o.pitch_;
 }
 
-void TFont::Assign(const TFont& source)
+void TFont::Assign(const TPersistent& from)
 {
+    const auto* other = As<TFont>(&from);
+    if (!other) return TPersistent::Assign(from);
+    const TFont& source = *other;
     if (&source == this || SameAs(source)) return;
     bool lookDiffers = name_ != source.name_ || height_ != source.height_ || style_ != source.style_ ||
                        charset_ != source.charset_ || pitch_ != source.pitch_;

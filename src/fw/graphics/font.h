@@ -22,6 +22,7 @@ constexpr TFontCharset DEFAULT_CHARSET = plat::DEFAULT_CHARSET;
 // character height in pixels); Size is in points at the screen's 96 pixels per inch.
 // The handle is made on first use and remade after a change of anything but the colour.
 class TFont : public TGraphicsObject {
+    FW_CLASS(TFont, TGraphicsObject)
 public:
     static constexpr int kPixelsPerInch = 96;
 
@@ -50,8 +51,8 @@ public:
     // Takes on the look of an existing font; the caller keeps (and deletes) its handle.
     void SetHandle(plat::HFONT font);
 
-    // Copies every value, one change notice when anything differs.
-    void Assign(const TFont& source);
+    // Takes another font's values (with one change notice); other classes raise base::Error.
+    void Assign(const TPersistent& source) override;
     bool SameAs(const TFont& other) const;
     plat::LOGFONT LogFont() const;
 

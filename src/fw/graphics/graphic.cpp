@@ -14,7 +14,7 @@ void TGraphic::SetTransparent(bool transparent)
 
 void TGraphic::Changed()
 {
-    if (onChange_) onChange_(nullptr);
+    if (onChange_) onChange_(this);
 }
 
 void TGraphic::LoadFromFile(const std::string& path)

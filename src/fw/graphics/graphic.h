@@ -4,19 +4,17 @@
 
 #include "base/memory_stream.h"
 #include "fw/graphics/geometry.h"
-#include "fw/graphics/graphics_object.h"
+#include "fw/classes/events.h"
+#include "fw/classes/object.h"
 
 namespace fw {
 
 class TCanvas;
 
 // A picture that a canvas can draw: bitmaps, JPEG images, icons.
-class TGraphic {
+class TGraphic : public TPersistent {
+    FW_CLASS(TGraphic, TPersistent)
 public:
-    TGraphic() = default;
-    TGraphic(const TGraphic&) = delete;
-    TGraphic& operator=(const TGraphic&) = delete;
-    virtual ~TGraphic() = default;
 
     virtual int Width() const = 0;
     virtual int Height() const = 0;

@@ -6,7 +6,7 @@ namespace fw {
 
 void TGraphicsObject::Changed()
 {
-    if (onChange_) onChange_(nullptr);
+    if (onChange_) onChange_(this);
 }
 
 SharedGdiObject ShareGdiObject(plat::HGDIOBJ object)

@@ -3,22 +3,18 @@
 #include <functional>
 #include <memory>
 
+#include "fw/classes/events.h"
+#include "fw/classes/object.h"
 #include "plat/handle.h"
 
 namespace fw {
 
-class TObject;
-using TNotifyEvent = std::function<void(TObject* sender)>;
-
 // The base of fonts, brushes and pens: a set of values behind one drawing-object handle, with
 // one OnChange that the object's user (a canvas, a control) hooks to hear of every change.
-// Objects are not copyable (who listens is part of their identity); Assign copies values.
-class TGraphicsObject {
+// Assign copies values; who listens is part of the object and is not copied.
+class TGraphicsObject : public TPersistent {
+    FW_CLASS(TGraphicsObject, TPersistent)
 public:
-    TGraphicsObject() = default;
-    TGraphicsObject(const TGraphicsObject&) = delete;
-    TGraphicsObject& operator=(const TGraphicsObject&) = delete;
-    virtual ~TGraphicsObject() = default;
 
     const TNotifyEvent& OnChange() const { return onChange_; }
     void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }

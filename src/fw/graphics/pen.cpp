@@ -87,8 +87,11 @@ plat::HPEN TPen::Handle()
     return h ? plat::HPEN(*h) : plat::HPEN();
 }
 
-void TPen::Assign(const TPen& source)
+void TPen::Assign(const TPersistent& from)
 {
+    const auto* other = As<TPen>(&from);
+    if (!other) return TPersistent::Assign(from);
+    const TPen& source = *other;
     if (&source == this) return;
     if (color_ == source.color_ && width_ == source.width_ && style_ == source.style_ && mode_ == source.mode_) return;
     bool lookDiffers = color_ != source.color_ || width_ != source.width_ || style_ != source.style_;

@@ -18,6 +18,7 @@ using enum TPenMode;
 int PenModeToRop2(TPenMode mode);
 
 class TPen : public TGraphicsObject {
+    FW_CLASS(TPen, TGraphicsObject)
 public:
     TColor Color() const { return color_; }
     void SetColor(TColor color);
@@ -33,7 +34,8 @@ public:
     SharedGdiObject SharedHandle();
     bool HandleAllocated() const { return handle_ != nullptr; }
 
-    void Assign(const TPen& source);
+    // Takes another pen's values (with one change notice); other classes raise base::Error.
+    void Assign(const TPersistent& source) override;
 
 private:
     TColor color_ = clBlack;
