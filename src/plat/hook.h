@@ -35,6 +35,10 @@ BOOL UnhookWindowsHookEx(HHOOK hook);
 // Calls the hook installed before `hook`; 0 at the end of the chain.
 LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam);
 
+// Runs the chain from the last installed hook, as the window system does at the points the hooks
+// watch; the first hook's answer (0 when none is installed).
+LRESULT CallHooks(int code, WPARAM wParam, LPARAM lParam);
+
 // A window's handle travels in wParam/lParam as its value.
 inline HWND HwndFromParam(std::uint64_t v) { return HWND(v); }
 

@@ -1,6 +1,9 @@
 #pragma once
 
-// The whole window system.
+// The whole window system: every header at the top of plat/.
+#include "plat/core_queries.h"
+#include "plat/handle.h"
+#include "plat/handle_table.h"
 #include "plat/hook.h"
 #include "plat/input.h"
 #include "plat/message_codes.h"
@@ -8,6 +11,7 @@
 #include "plat/messages.h"
 #include "plat/paint.h"
 #include "plat/timer.h"
+#include "plat/types.h"
 #include "plat/virtual_keys.h"
 #include "plat/window.h"
 #include "plat/window_pos.h"

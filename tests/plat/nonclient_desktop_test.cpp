@@ -10,6 +10,7 @@
 #include "plat/system/sys_colors.h"
 #include "plat/system/sys_metrics.h"
 #include "plat/virtual_keys.h"
+#include "plat/window/default_handlers.h"
 #include "plat/windowing.h"
 
 namespace plat {
@@ -153,6 +154,30 @@ TEST_F(NonClientDesktop, DoubleClickOnCaptionAndAltF4)
     desk.script().chord(VK_MENU, VK_F4);
     desk.run();
     EXPECT_FALSE(IsWindow(h));
+}
+
+DefaultHandler gPlainHitTest = nullptr;
+
+// A skin's hit-test: its own corner piece is caption, the rest is left to the frame it replaced.
+LRESULT CornerIsCaption(HWND h, UINT m, WPARAM w, LPARAM l)
+{
+    RECT r = WindowRect(h);
+    if (GET_X_LPARAM(l) - r.left < 4 && GET_Y_LPARAM(l) - r.top < 4) return HTCAPTION;
+    return gPlainHitTest(h, m, w, l);
+}
+
+TEST_F(NonClientDesktop, AHandlerSetOverThePlainFrameChainsToIt)
+{
+    HWND h = make();
+    gPlainHitTest = SetDefaultHandler(WM_NCHITTEST, CornerIsCaption);
+    ASSERT_NE(gPlainHitTest, nullptr);
+    struct Restore {
+        ~Restore() { SetDefaultHandler(WM_NCHITTEST, gPlainHitTest); }
+    } restore;
+    EXPECT_EQ(SendMessage(h, WM_NCHITTEST, 0, MAKELPARAM(101, 101)), HTCAPTION);
+    EXPECT_EQ(SendMessage(h, WM_NCHITTEST, 0, MAKELPARAM(398, 298)), HTBOTTOMRIGHT);
+    EXPECT_EQ(SetDefaultHandler(WM_NCHITTEST, gPlainHitTest), DefaultHandler(CornerIsCaption));
+    EXPECT_EQ(SendMessage(h, WM_NCHITTEST, 0, MAKELPARAM(101, 101)), HTTOPLEFT);
 }
 
 TEST_F(NonClientDesktop, ArrowHeldRepeatsOnTheVirtualClock)

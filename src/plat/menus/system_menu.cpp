@@ -119,10 +119,8 @@ LRESULT OnNcDestroy(HWND hwnd, UINT m, WPARAM w, LPARAM l)
 template <DefaultHandler Mine>
 void InstallOnce(UINT message, DefaultHandler& previous)
 {
-    DefaultHandler current = GetDefaultHandler(message);
-    if (current == Mine) return;  // started again: keep the chain as it is
-    previous = current;
-    SetDefaultHandler(message, Mine);
+    if (GetDefaultHandler(message) == Mine) return;  // started again: keep the chain as it is
+    previous = SetDefaultHandler(message, Mine);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "plat/core_queries.h"
+#include "plat/hook.h"
 #include "plat/input.h"
 #include "plat/message_codes.h"
 #include "plat/message_queue.h"
@@ -14,8 +16,6 @@
 #include "plat/timer.h"
 #include "plat/virtual_keys.h"
 #include "plat/window.h"
-#include "plat/window/window_limits.h"
-#include "plat/window/window_state.h"
 #include "plat/window_pos.h"
 
 namespace plat {
@@ -66,9 +66,8 @@ void RunMoveSizeLoop(HWND hwnd, WPARAM command, POINT start)
     if (sizing && (edge < 1 || edge > 8)) edge = 8;  // from the keyboard: the bottom-right corner
     RECT original = WindowRect(hwnd);
     if (CallHooks(HCBT_MOVESIZE, WPARAM(hwnd.value), LPARAM(&original)) != 0) return;
-    Window* w = Find(hwnd);
-    if (!w) return;
-    MINMAXINFO mmi = DefaultMinMaxInfo(*w);
+    if (!IsWindow(hwnd)) return;
+    MINMAXINFO mmi = DefaultSizeLimits(hwnd);
     SendMessage(hwnd, WM_GETMINMAXINFO, 0, LPARAM(&mmi));
     HWND parent = GetAncestor(hwnd, GA_PARENT);
     bool child = (style & WS_CHILD) != 0;

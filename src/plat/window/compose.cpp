@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "plat/core_queries.h"
 #include "plat/input.h"
 #include "plat/system/sys_colors.h"
 #include "plat/window/visible_region.h"
@@ -22,15 +23,12 @@ void CopyRect(gfx::Bitmap& screen, const gfx::Bitmap& surface, const RECT& r, gf
 void DrawCaret(gfx::Bitmap& screen)
 {
     WindowState& s = State();
-    Window* w = Find(s.caret.owner);
-    if (!w || s.caret.hideCount > 0 || !s.backend) return;
+    std::optional<ShownCaret> caret = VisibleCaret();
+    Window* top = caret ? Find(caret->topLevel) : nullptr;
+    if (!top || !s.backend) return;
     UINT blink = GetCaretBlinkTime();
     if (blink && (s.backend->now() / blink) % 2 == 1) return;
-    gfx::Region area = VisibleRegion(*w, false).intersected(
-        s.caret.rect.offset(SurfaceOrigin(*w) + w->clientOffset()));
-    Window* top = TopLevelOf(w);
-    gfx::Point toScreen = ScreenOrigin(*top);
-    gfx::Region shown = area.offset(toScreen).intersected(screen.rect());  // kept: rects() is a view
+    gfx::Region shown = caret->area.offset(ScreenOrigin(*top)).intersected(screen.rect());  // kept: rects() is a view
     for (const RECT& r : shown.rects())
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x) screen.setPixel24(x, y, screen.pixel24(x, y) ^ 0xFFFFFF);

@@ -160,10 +160,12 @@ LRESULT CtlColor(UINT message, WPARAM wParam)
 
 }  // namespace
 
-void SetDefaultHandler(UINT message, DefaultHandler handler)
+DefaultHandler SetDefaultHandler(UINT message, DefaultHandler handler)
 {
+    DefaultHandler previous = GetDefaultHandler(message);
     if (handler) Handlers()[message] = handler;
     else Handlers().erase(message);
+    return previous;
 }
 
 DefaultHandler GetDefaultHandler(UINT message)

@@ -121,8 +121,6 @@ gfx::Point SurfaceOrigin(const Window& w);
 
 // Calls the window's procedure (the window stays alive during the call).
 LRESULT CallProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-// Calls the hook chain; the first hook's answer.
-LRESULT CallHooks(int code, WPARAM wParam, LPARAM lParam);
 
 // A message stamped with the clock and the pointer; QueueInput puts one in the input queue.
 MSG StampedMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -2,10 +2,10 @@
 
 #include "base/error.h"
 #include "gfx/image_file.h"
+#include "plat/core_queries.h"
 #include "plat/message_queue.h"
 #include "plat/window/compose.h"
 #include "plat/window/timers.h"
-#include "plat/window/window_state.h"
 #include "plat/window_system.h"
 
 namespace plat {
@@ -111,14 +111,12 @@ const gfx::Bitmap& HeadlessDesktop::screen()
 
 gfx::Bitmap HeadlessDesktop::windowShot(HWND hwnd)
 {
-    Window* w = Find(hwnd);
-    Window* top = w ? TopLevelOf(w) : nullptr;
-    if (!top || !top->surface) throw base::Error("No such window to take a picture of");
-    gfx::Point o = SurfaceOrigin(*w);
-    gfx::Rect r = gfx::Rect::fromSize(o.x, o.y, w->rect.width(), w->rect.height()).intersected(top->surface->rect());
+    std::optional<WindowSurface> s = SurfaceOfWindow(hwnd);
+    if (!s) throw base::Error("No such window to take a picture of");
+    gfx::Rect r = gfx::Rect::fromSize(s->origin.x, s->origin.y, s->size.width, s->size.height).intersected(s->bitmap->rect());
     gfx::Bitmap shot(std::max(0, r.width()), std::max(0, r.height()), 24);
     for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x) shot.setPixel24(x, y, top->surface->pixel24(r.left + x, r.top + y));
+        for (int x = 0; x < shot.width(); ++x) shot.setPixel24(x, y, s->bitmap->pixel24(r.left + x, r.top + y));
     return shot;
 }
 

@@ -11,7 +11,6 @@
 #include "plat/window.h"
 #include "plat/window/activation.h"
 #include "plat/window/raw_input.h"
-#include "plat/window/window_state.h"
 
 namespace plat {
 

@@ -6,13 +6,12 @@
 #include "plat/backend/sdl/sdl_desktop.h"
 #include "plat/backend/sdl/sdl_window_kind.h"
 #include "plat/backend/sdl/sdl_icon.h"
+#include "plat/core_queries.h"
 #include "plat/input.h"
 #include "plat/paint.h"
 #include "plat/system/sys_colors.h"
 #include "plat/window.h"
 #include "plat/window_pos.h"
-#include "plat/window/visible_region.h"
-#include "plat/window/window_state.h"
 
 namespace plat {
 
@@ -80,23 +79,17 @@ void SdlDesktop::present(HWND h, const gfx::Bitmap& surface, const gfx::Region& 
 
 std::optional<SdlDesktop::DrawnCaret> SdlDesktop::wantedCaret() const
 {
-    WindowState& s = State();
-    Window* w = Find(s.caret.owner);
-    if (!w || s.caret.hideCount > 0) return std::nullopt;
+    std::optional<ShownCaret> shown = VisibleCaret();
+    if (!shown) return std::nullopt;
     UINT blink = GetCaretBlinkTime();
     if (blink && (now() / blink) % 2 == 1) return std::nullopt;
-    Window* top = TopLevelOf(w);
-    if (!top || !top->surface) return std::nullopt;
-    gfx::Region area = VisibleRegion(*w, false).intersected(s.caret.rect.offset(SurfaceOrigin(*w) + w->clientOffset()));
-    if (area.empty()) return std::nullopt;
-    return DrawnCaret{top->handle, std::move(area)};
+    return DrawnCaret{shown->topLevel, std::move(shown->area)};
 }
 
 std::uint64_t SdlDesktop::timeToCaretBlink() const
 {
-    WindowState& s = State();
     UINT blink = GetCaretBlinkTime();
-    if (!Find(s.caret.owner) || s.caret.hideCount > 0 || blink == 0) return std::numeric_limits<std::uint64_t>::max();
+    if (blink == 0 || !VisibleCaret()) return std::numeric_limits<std::uint64_t>::max();
     return blink - now() % blink;
 }
 
