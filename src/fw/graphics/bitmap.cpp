@@ -6,6 +6,7 @@
 
 #include "base/error.h"
 #include "base/file.h"
+#include "fw/graphics/masked_draw.h"
 #include "fw/graphics/standard_palette.h"
 #include "gfx/bmp_file.h"
 #include "plat/gdi/blit.h"
@@ -410,16 +411,7 @@ void TBitmap::DrawTransparent(TCanvas& canvas, const TRect& dest, const TRect& s
     plat::BitBlt(maskDc, 0, 0, w, h, from, source.left, source.top, plat::SRCCOPY);
     plat::SetBkColor(from, sourceBack);
 
-    // dest ^ src, then cleared where the mask is 0, then ^ src again: the key pixels keep the
-    // destination, all others become the source.
-    plat::COLORREF text = plat::SetTextColor(to, 0x000000);
-    plat::COLORREF back = plat::SetBkColor(to, 0xFFFFFF);
-    const int dx = dest.left, dy = dest.top, dw = dest.width(), dh = dest.height();
-    plat::StretchBlt(to, dx, dy, dw, dh, from, source.left, source.top, w, h, plat::SRCINVERT);
-    plat::StretchBlt(to, dx, dy, dw, dh, maskDc, 0, 0, w, h, plat::SRCAND);
-    plat::StretchBlt(to, dx, dy, dw, dh, from, source.left, source.top, w, h, plat::SRCINVERT);
-    plat::SetTextColor(to, text);
-    plat::SetBkColor(to, back);
+    MaskedStretchBlt(to, dest, from, source, maskDc, 0, 0);
 
     plat::SelectObject(maskDc, maskOld);
     plat::DeleteObject(mask);
