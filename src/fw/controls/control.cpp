@@ -15,6 +15,55 @@ using namespace plat;
 TControl::TControl(TComponent* owner) : TComponent(owner)
 {
     WindowProc = BindWndMethod<&TControl::DefaultWindowProc>(this);
+    font_.SetOnChange([this](TObject*) { FontChanged(); });
+}
+
+void TControl::FontChanged()
+{
+    if (!takingParentFont_) parentFont_ = false;
+    Perform(CM_FONTCHANGED);
+}
+
+void TControl::SetColor(TColor color)
+{
+    parentColor_ = false;
+    if (color == color_) return;
+    color_ = color;
+    Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetParentColor(bool on)
+{
+    if (on == parentColor_) return;
+    parentColor_ = on;
+    if (on) TakeParentLook();
+}
+
+void TControl::SetParentFont(bool on)
+{
+    if (on == parentFont_) return;
+    parentFont_ = on;
+    if (on) TakeParentLook();
+}
+
+// Takes the colour and font of the parent for what follows the parent.
+void TControl::TakeParentLook()
+{
+    if (!parent_) return;
+    if (parentColor_ && color_ != parent_->color_) {
+        color_ = parent_->color_;
+        Perform(CM_COLORCHANGED);
+    }
+    if (parentFont_ && !font_.SameAs(parent_->font_)) {
+        takingParentFont_ = true;
+        try {
+            font_.Assign(parent_->font_);
+        } catch (...) {
+            takingParentFont_ = false;
+            throw;
+        }
+        takingParentFont_ = false;
+    }
 }
 
 TControl::~TControl()
@@ -345,7 +394,11 @@ void TControl::Dispatch(TMessage& m)
         break;
     }
     case CM_ENABLEDCHANGED:
-    case CM_TEXTCHANGED: Invalidate(); break;
+    case CM_TEXTCHANGED:
+    case CM_COLORCHANGED:
+    case CM_FONTCHANGED: Invalidate(); break;
+    case CM_PARENTCOLORCHANGED:
+    case CM_PARENTFONTCHANGED: TakeParentLook(); break;
     case CM_HITTEST: m.Result = 1; break;
     case WM_CANCELMODE:
         if (MouseCapture()) {

@@ -8,6 +8,8 @@
 #include "fw/controls/control_messages.h"
 #include "fw/controls/control_types.h"
 #include "fw/controls/message.h"
+#include "fw/graphics/color.h"
+#include "fw/graphics/font.h"
 #include "plat/gdi/gdi_types.h"
 
 namespace fw {
@@ -74,6 +76,18 @@ public:
     std::string Caption() const { return Text(); }
     void SetCaption(std::string_view text) { SetText(text); }
 
+    // Colour and font, taken from the parent while ParentColor / ParentFont hold (both do until
+    // the control is given its own).
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool on);
+    TFont* Font() { return &font_; }
+    const TFont* Font() const { return &font_; }
+    void SetFont(const TFont& font) { font_.Assign(font); }
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool on);
+
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor cursor);
 
@@ -137,6 +151,8 @@ private:
     friend class TWinControl;
     void DefaultWindowProc(TMessage& m) { WndProc(m); }
     void HandleMouseButton(TMessage& m, TMouseButton button, bool down, bool dbl);
+    void FontChanged();
+    void TakeParentLook();
     // Set by the parent's layout: moves without touching the anchor rules.
     void SetBoundsByLayout(int left, int top, int width, int height);
 
@@ -158,6 +174,11 @@ private:
     bool enabled_ = true;
     std::string text_;
     TCursor cursor_ = crDefault;
+    TColor color_ = clWindow;
+    TFont font_;
+    bool parentColor_ = true;
+    bool parentFont_ = true;
+    bool takingParentFont_ = false;
     TControlStyle controlStyle_{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     TControlState controlState_;
 };

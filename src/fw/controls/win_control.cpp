@@ -6,6 +6,7 @@
 #include "fw/controls/application_core.h"
 #include "fw/controls/window_class.h"
 #include "plat/input.h"
+#include "plat/message_queue.h"
 #include "plat/paint.h"
 #include "plat/system/sys_colors.h"
 #include "plat/window.h"
@@ -15,7 +16,7 @@ namespace fw {
 
 using namespace plat;
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) { brush_.SetColor(color_); }
 
 TWinControl::~TWinControl()
 {
@@ -106,6 +107,7 @@ void TWinControl::CreateWnd()
     if (!made) throw base::Error("The window of " + (Name().empty() ? std::string(ClassName()) : Name()) +
                                  " cannot be made");
     if (!handle_) AttachWindow(made);
+    SendMessage(handle_, WM_SETFONT, WPARAM(font_.Handle().value), FALSE);
     // The window may have been given another size (limits of the frame); follow it.
     UpdateBoundsFromWindow();
 }
@@ -219,6 +221,7 @@ void TWinControl::InsertControl(TControl* control)
     }
     if (windowed) tabList_.push_back(windowed);
     control->UpdateAnchorRules();
+    control->TakeParentLook();
     if (windowed && handle_) windowed->CreateHandle();
     Perform(CM_CONTROLLISTCHANGE, WPARAM(control), TRUE);
     AlignChild(control);
@@ -337,6 +340,11 @@ void TWinControl::SetTextValue(std::string_view text)
 {
     text_ = text;
     if (handle_) SetWindowText(handle_, text);
+}
+
+void TWinControl::NotifyControls(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i]->Perform(msg, wParam, lParam);
 }
 
 void TWinControl::Broadcast(TMessage& m)

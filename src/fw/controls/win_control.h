@@ -4,6 +4,7 @@
 
 #include "fw/controls/control.h"
 #include "fw/controls/create_params.h"
+#include "fw/graphics/brush.h"
 #include "plat/handle.h"
 #include "plat/wnd_proc.h"
 
@@ -77,6 +78,10 @@ public:
     void PaintControls(plat::HDC dc, TControl* first = nullptr);
     // Sends a message to every child until one answers non-zero.
     void Broadcast(TMessage& message);
+    // Sends a message to every child, whatever they answer.
+    void NotifyControls(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+    // The background: a brush of the control's colour.
+    TBrush* Brush() { return &brush_; }
 
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
@@ -132,6 +137,7 @@ private:
 
     plat::HWND handle_;
     plat::HWND parentWindow_;
+    TBrush brush_;
     plat::WndProc defWndProc_;
     std::vector<TControl*> controls_;       // z-order, bottom first
     std::vector<TWinControl*> tabList_;     // windowed children in tab order

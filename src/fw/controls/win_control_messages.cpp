@@ -4,9 +4,11 @@
 #include "fw/controls/cursors.h"
 #include "fw/controls/win_control.h"
 #include "plat/gdi/dc.h"
+#include "plat/gdi/shapes.h"
 #include "plat/menus/menu_owner_draw.h"
 #include "plat/input.h"
 #include "plat/message_codes.h"
+#include "plat/message_queue.h"
 #include "plat/paint.h"
 #include "plat/window.h"
 #include "plat/window_pos.h"
@@ -206,6 +208,23 @@ void TWinControl::Dispatch(TMessage& m)
         }
         return;
     case CM_RECREATEWND: RecreateWnd(); return;
+    case CM_COLORCHANGED:
+        brush_.SetColor(color_);
+        NotifyControls(CM_PARENTCOLORCHANGED);
+        Invalidate();
+        return;
+    case CM_FONTCHANGED:
+        if (handle_) SendMessage(handle_, WM_SETFONT, WPARAM(font_.Handle().value), TRUE);
+        NotifyControls(CM_PARENTFONTCHANGED);
+        Invalidate();
+        return;
+    case WM_ERASEBKGND:
+        if (m.DC()) {
+            RECT r = ClientRect();
+            FillRect(m.DC(), &r, brush_.Handle());
+            m.Result = 1;
+        }
+        return;
     case CM_TEXTCHANGED:
     case CM_CURSORCHANGED:
     case CM_SHOWINGCHANGED:
@@ -218,8 +237,12 @@ void TWinControl::DefaultHandler(TMessage& m)
 {
     // The framework's own notifications are not the platform's business.
     if ((m.Msg >= CM_BASE && m.Msg < CN_BASE) || (m.Msg >= CN_BASE && m.Msg < CN_BASE + WM_USER)) {
-        if (m.Msg >= CN_CTLCOLOREDIT && m.Msg <= CN_CTLCOLORSTATIC && handle_)
-            m.Result = DefWindowProc(handle_, m.Msg - CN_BASE, m.WParam, m.LParam);
+        // A child's colours, unless its class chose them: its font colour on its brush.
+        if (m.Msg >= CN_CTLCOLOREDIT && m.Msg <= CN_CTLCOLORSTATIC) {
+            SetTextColor(m.DC(), COLORREF(ColorToRGB(font_.Color())));
+            SetBkColor(m.DC(), COLORREF(ColorToRGB(brush_.Color())));
+            m.Result = LRESULT(brush_.Handle().value);
+        }
         return;
     }
     if (!handle_) {
