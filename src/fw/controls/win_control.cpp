@@ -307,7 +307,13 @@ POINT TWinControl::ClientOrigin() const
         plat::ClientToScreen(handle_, &p);
         return p;
     }
-    return TControl::ClientOrigin();
+    // Without a window yet: inside the frame its style would give.
+    TCreateParams params;
+    const_cast<TWinControl*>(this)->CreateParams(params);
+    RECT frame = RECT::fromSize(0, 0, 0, 0);
+    AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
+    POINT o = TControl::ClientOrigin();
+    return {o.x - frame.left, o.y - frame.top};
 }
 
 void TWinControl::Invalidate()
