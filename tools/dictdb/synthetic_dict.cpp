@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "base/letter_case.h"
+#include "base/utf8.h"
 #include "dict_writer.h"
 
 namespace dictdb {
@@ -47,7 +48,7 @@ std::string syntheticName(Random& random, std::size_t index) {
 
 std::string syntheticDescription(Random& random) {
     std::string text;
-    while (text.size() < 480) {
+    while (base::utf8Length(text) < 500) {
         if (!text.empty()) text += ' ';
         text += random.pick(kWords);
         if (random.next() % 9 == 0) text += '.';

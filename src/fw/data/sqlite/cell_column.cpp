@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -40,9 +41,10 @@ int compareCells(const Cell& a, const Cell& b) {
     return c < 0 ? -1 : c > 0 ? 1 : 0;
 }
 
-void CellColumn::reserve(std::size_t rows) {
+void CellColumn::reserve(std::size_t rows, std::size_t bytesPerRow) {
     types_.reserve(rows);
     ends_.reserve(rows + 1);
+    bytes_.reserve(std::min<std::size_t>(rows * bytesPerRow, std::numeric_limits<std::uint32_t>::max()));
 }
 
 void CellColumn::appendBytes(CellType type, const void* data, std::size_t size) {

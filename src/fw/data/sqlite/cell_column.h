@@ -26,7 +26,7 @@ int compareCells(const Cell& a, const Cell& b);
 // The values of one column, packed: a type byte per row and the bytes of all rows in one run.
 class CellColumn {
 public:
-    void reserve(std::size_t rows);
+    void reserve(std::size_t rows, std::size_t bytesPerRow);
     void append(sqlite3_stmt* stmt, int column);  // the statement's current row
     void appendText(std::string_view text);       // for images made without a statement
     void appendNull();
@@ -37,6 +37,7 @@ public:
     std::string_view bytesOf(std::size_t row) const {
         return std::string_view(bytes_).substr(ends_[row], ends_[row + 1] - ends_[row]);
     }
+    std::size_t byteCount() const { return bytes_.size(); }
     bool allTextOrNull() const { return nonText_ == 0; }
 
 private:

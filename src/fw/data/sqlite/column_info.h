@@ -14,6 +14,7 @@ struct ColumnInfo {
     std::string name;
     ColumnKind kind = ColumnKind::ShortText;
     int size = 0;  // characters of a short text column; 0 for the rest
+    bool rowidAlias = false;  // the table's INTEGER PRIMARY KEY, which is its rowid
 };
 
 ColumnInfo describeColumn(std::string name, std::string_view declaredType);

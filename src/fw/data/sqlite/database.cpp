@@ -22,6 +22,8 @@ constexpr int kBusyMilliseconds = 250;
     throw base::Error(base::format("Cannot open database \"%s\". %s", path, reason));
 }
 
+std::string upperType(std::string_view type) { return base::toUpperAscii(type); }
+
 }  // namespace
 
 Database::Database(const std::string& path) : path_(path) {
@@ -83,7 +85,8 @@ std::optional<std::vector<ColumnInfo>> Database::tableColumns(const std::string&
     if (!kind.step()) return std::nullopt;
     if (base::toUpperAscii(kind.text(1)).find("WITHOUT ROWID") != std::string::npos) return std::nullopt;
 
-    Statement info(db_, "SELECT name, type FROM pragma_table_info(?1)");
+    Statement info(db_, "SELECT name, type, pk, (SELECT count(*) FROM pragma_table_info(?1) WHERE pk > 0) "
+                        "FROM pragma_table_info(?1)");
     info.bind(1, name);
     std::vector<ColumnInfo> columns;
     while (info.step()) {
@@ -92,6 +95,7 @@ std::optional<std::vector<ColumnInfo>> Database::tableColumns(const std::string&
         const std::string upper = base::toUpperAscii(column);
         if (upper == "ROWID" || upper == "OID" || upper == "_ROWID_") return std::nullopt;
         columns.push_back(describeColumn(std::move(column), info.text(1)));
+        columns.back().rowidAlias = info.integer(2) == 1 && info.integer(3) == 1 && upperType(info.text(1)) == "INTEGER";
     }
     if (columns.empty()) return std::nullopt;
     return columns;

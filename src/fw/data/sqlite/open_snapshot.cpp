@@ -32,15 +32,22 @@ std::unique_ptr<Snapshot> fromImage(const std::shared_ptr<Database>& db, const S
     std::optional<std::size_t> likeColumn, orderColumn;
     if (select.likeColumn) {
         likeColumn = findColumn(*columns, *select.likeColumn);
-        if (!likeColumn || isLongKind((*columns)[*likeColumn].kind)) return nullptr;
+        if (!likeColumn || isLongKind((*columns)[*likeColumn].kind) || (*columns)[*likeColumn].rowidAlias)
+            return nullptr;
     }
     if (select.orderColumn) {
         orderColumn = findColumn(*columns, *select.orderColumn);
         if (!orderColumn || isLongKind((*columns)[*orderColumn].kind)) return nullptr;
+        if ((*columns)[*orderColumn].rowidAlias) {  // the rowid order, which the image keeps anyway
+            if (select.descending) return nullptr;
+            orderColumn.reset();
+        }
         if (db->collationOf(select.table, (*columns)[*orderColumn].name) != "BINARY") return nullptr;
     }
 
-    const std::shared_ptr<TableImage> image = db->image(select.table, *columns, orderColumn);
+    // Read in the order asked for, or over the searched column's index: either spares a scan of the
+    // whole table when there is such an index.
+    const std::shared_ptr<TableImage> image = db->image(select.table, *columns, orderColumn ? orderColumn : likeColumn);
     // Position of the order column among the short ones; -1 for the rowid order.
     const int orderIdx = orderColumn ? image->shortIndex(*orderColumn) : -1;
     const auto fullOrder = [&] {

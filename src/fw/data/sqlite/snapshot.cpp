@@ -29,6 +29,12 @@ Cell Snapshot::value(std::size_t position, std::size_t column) {
     const std::uint32_t row = rows()[position];
     const int shortIdx = image_->shortIndex(column);
     if (shortIdx >= 0) return image_->shortColumn(static_cast<std::size_t>(shortIdx)).cell(row);
+    if (shortIdx == TableImage::kRowidColumn) {
+        Cell cell;
+        cell.type = CellType::Integer;
+        cell.integer = image_->rowid(row);
+        return cell;
+    }
 
     LongFetch& fetch = longFetches_[column];
     const std::int64_t rowid = image_->rowid(row);

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <limits>
 #include <numeric>
 
@@ -18,8 +19,8 @@ TableImage::TableImage(sqlite3* db, std::string table, std::vector<ColumnInfo> c
     : table_(std::move(table)), columns_(std::move(columns)), dataVersion_(dataVersion) {
     std::string sql = "SELECT rowid";
     for (const ColumnInfo& column : columns_) {
-        if (isLongKind(column.kind)) {
-            shortIndex_.push_back(-1);
+        if (isLongKind(column.kind) || column.rowidAlias) {
+            shortIndex_.push_back(column.rowidAlias ? kRowidColumn : kLongColumn);
             continue;
         }
         shortIndex_.push_back(static_cast<int>(cells_.size()));
@@ -29,13 +30,23 @@ TableImage::TableImage(sqlite3* db, std::string table, std::vector<ColumnInfo> c
     sql += " FROM " + quoteName(table_);
     sql += orderColumn ? " ORDER BY " + quoteName(columns_[*orderColumn].name) + ", rowid" : " ORDER BY rowid";
 
-    Statement count(db, "SELECT count(*) FROM " + quoteName(table_));
-    const std::int64_t expected = count.step() ? count.integer(0) : 0;
-    if (expected > 0 && expected < std::numeric_limits<std::uint32_t>::max()) {
-        rowids_.reserve(static_cast<std::size_t>(expected));
-        for (CellColumn& cells : cells_) cells.reserve(static_cast<std::size_t>(expected));
+    // Arrays made to size at once: growing them by doubling costs more than reading the rows.
+    // The rowid range is known at no cost and is the count for a table that was never thinned;
+    // a file cannot hold more rows than it has bytes, so a damaged range cannot ask for too much.
+    // (Each of min and max alone is one step down the tree; together in one query they are a scan.)
+    Statement range(db, "SELECT (SELECT max(rowid) FROM " + quoteName(table_) + ") - (SELECT min(rowid) FROM " +
+                            quoteName(table_) + ") + 1, (SELECT page_count * page_size FROM pragma_page_count, "
+                                                "pragma_page_size)");
+    if (range.step() && !range.isNull(0)) {
+        const std::int64_t rowsHint = std::min(range.integer(0), range.integer(1) / 16);
+        if (rowsHint > 0 && rowsHint < std::numeric_limits<std::uint32_t>::max()) {
+            const auto hint = static_cast<std::size_t>(rowsHint);
+            rowids_.reserve(hint);
+            for (std::size_t c = 0; c < columns_.size(); ++c)
+                if (shortIndex_[c] >= 0)
+                    cells_[static_cast<std::size_t>(shortIndex_[c])].reserve(hint, columns_[c].kind == ColumnKind::ShortText ? 40 : 8);
+        }
     }
-
     Statement rows(db, sql);
     while (rows.step()) {
         if (rowids_.size() >= std::numeric_limits<std::uint32_t>::max() - 1)
@@ -103,7 +114,7 @@ const CellColumn& TableImage::folded(std::size_t shortIdx) {
     if (!folded_[shortIdx]) {
         const CellColumn& cells = cells_[shortIdx];
         auto folded = std::make_unique<CellColumn>();
-        folded->reserve(cells.size());
+        folded->reserve(cells.size(), cells.size() ? cells.byteCount() / cells.size() + 1 : 0);
         std::string buffer;
         for (std::size_t r = 0; r < cells.size(); ++r) {
             if (cells.isNull(r)) {

@@ -29,7 +29,10 @@ public:
 
     const std::string& table() const { return table_; }
     const std::vector<ColumnInfo>& columns() const { return columns_; }
-    // Position among the short columns, or -1 for a long one.
+    // Position among the short columns, or kLongColumn, or kRowidColumn for the column that is
+    // the rowid under another name (an INTEGER PRIMARY KEY), which is not held twice.
+    static constexpr int kLongColumn = -1;
+    static constexpr int kRowidColumn = -2;
     int shortIndex(std::size_t column) const { return shortIndex_[column]; }
     std::size_t size() const { return rowids_.size(); }
     std::int64_t rowid(std::uint32_t row) const { return rowids_[row]; }
