@@ -26,14 +26,14 @@ std::string upperType(std::string_view type) { return base::toUpperAscii(type); 
 
 }  // namespace
 
-Database::Database(const std::string& path) : path_(path) {
+Database::Database(const std::string& path, bool readOnly) : path_(path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) cannotOpen(path, std::strerror(errno));
     if (!S_ISREG(info.st_mode)) cannotOpen(path, "It is not a file.");
     // The engine takes an empty file for a new database; for us it is not one.
     if (info.st_size == 0) cannotOpen(path, "The file is empty: it is not a database.");
 
-    const int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = sqlite3_open_v2(path.c_str(), &db_, (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const std::string reason = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
         sqlite3_close(db_);

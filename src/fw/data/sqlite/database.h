@@ -19,7 +19,7 @@ class TableImage;
 // the images of the tables it has listed, and drops them when another program changes the file.
 class Database {
 public:
-    explicit Database(const std::string& path);
+    explicit Database(const std::string& path, bool readOnly = false);
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
     ~Database();
