@@ -103,6 +103,7 @@ TEST_F(Forms, MainFormLoadsInResourceOrderThenRunsItsCreateHandlerAndLaysOutOnRe
             EXPECT_EQ(WindowRect(Form1->WindowHandle()), RECT::fromSize(309, 221, 784, 533));
             EXPECT_TRUE(Form1->edit->Focused());  // the first control in tab order
             EXPECT_EQ(Screen()->ActiveForm(), Form1);
+            desk.saveScreenshot(SENTAVIA_TEST_OUT "/fw_main_form.png");
             Form1->SetWidth(984);
             EXPECT_EQ(Form1->about->Left(), 797);
             EXPECT_EQ(Form1->edit->Left(), 5);
