@@ -11,6 +11,10 @@
 #include <string>
 #include <unistd.h>
 
+#include "fw/data/ado_connection.h"
+#include "fw/data/ado_query.h"
+#include "fw/data/data_source.h"
+#include "fw/data/field_data_link.h"
 #include "fw/data/sqlite/database.h"
 #include "fw/data/sqlite/snapshot.h"
 #include "synthetic_dict.h"
@@ -21,16 +25,17 @@ const std::string kInitial = "select * from dict order by basicname asc";
 const std::string kSearch = std::string("SELECT * FROM dict WHERE basicname LIKE('%") + dictdb::kRareFragment + "%')";
 const std::string kShowAll = "SELECT * FROM dict";
 
-std::string benchDatabase(std::size_t count) {
+std::string benchDatabase(std::size_t count, bool indexed = true) {
     const char* configured = std::getenv("SENTAVIA_BENCH_CACHE");
     const char* home = std::getenv("HOME");
     const std::filesystem::path folder =
         configured ? configured : std::filesystem::path(home ? home : "/tmp") / ".cache" / "sentavia-bench";
     std::filesystem::create_directories(folder);
-    const std::string path = (folder / ("dict-" + std::to_string(count) + ".dat")).string();
+    const std::string path =
+        (folder / ("dict-" + std::to_string(count) + (indexed ? "" : "-noindex") + ".dat")).string();
     if (!std::filesystem::exists(path)) {
         std::fprintf(stderr, "making %s ...\n", path.c_str());
-        dictdb::writeSyntheticDict(path, count);
+        dictdb::writeSyntheticDict(path, count, indexed);
     }
     return path;
 }
@@ -130,6 +135,28 @@ void BM_OurInitial(benchmark::State& state) {
     state.counters["resident_MB"] = held;
 }
 
+// The same on a file without the index on the names.
+void BM_BareInitialAllRowsWithoutIndex(benchmark::State& state) {
+    RawDb raw(benchDatabase(std::size_t(state.range(0)), false));
+    for (auto _ : state) raw.run(kInitial, true);
+}
+void BM_OurInitialWithoutIndex(benchmark::State& state) {
+    const std::string path = benchDatabase(std::size_t(state.range(0)), false);
+    for (auto _ : state) {
+        auto db = std::make_shared<fw::sqlite::Database>(path);
+        readFirst(*fw::sqlite::openSnapshot(db, kInitial));
+    }
+}
+void BM_BareSearchWithoutIndex(benchmark::State& state) {
+    RawDb raw(benchDatabase(std::size_t(state.range(0)), false));
+    for (auto _ : state) raw.run(kSearch, true);
+}
+void BM_OurSearchWithoutIndex(benchmark::State& state) {
+    auto db = std::make_shared<fw::sqlite::Database>(benchDatabase(std::size_t(state.range(0)), false));
+    fw::sqlite::openSnapshot(db, kInitial);
+    for (auto _ : state) readFirst(*fw::sqlite::openSnapshot(db, kSearch));
+}
+
 // Show all, once the book is listed.
 void BM_OurShowAll(benchmark::State& state) {
     auto db = std::make_shared<fw::sqlite::Database>(benchDatabase(std::size_t(state.range(0))));
@@ -156,6 +183,77 @@ void BM_OurLastAndBack(benchmark::State& state) {
     }
 }
 
+// The program's arrangement: a query, a grid's link of 25 rows reading the names of its window, and
+// the memo's link reading the current description.
+class ProgramQuery {
+public:
+    explicit ProgramQuery(const std::string& path) {
+        connection = new fw::TADOConnection(&owner);
+        connection->SetConnectionString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path);
+        query = new fw::TADOQuery(&owner);
+        query->SetConnection(connection);
+        source = new fw::TDataSource(&owner);
+        source->SetDataSet(query);
+        grid.SetDataSource(source);
+        grid.SetBufferCount(25);
+        memo.SetFieldName("descr");
+        memo.OnDataChange = [this] {
+            if (memo.Field()) benchmark::DoNotOptimize(memo.Field()->AsString());
+        };
+        memo.SetDataSource(source);
+    }
+    void run(const std::string& sql) {
+        query->Close();
+        query->SQL().SetText(sql);
+        query->Open();
+        paintGrid();
+    }
+    void paintGrid() {
+        fw::TField* name = query->FindField("basicname");
+        const int active = grid.ActiveRecord();
+        for (int k = 0; k < grid.RecordCount(); ++k) {
+            grid.SetActiveRecord(k);
+            benchmark::DoNotOptimize(name->DisplayText());
+        }
+        grid.SetActiveRecord(active);
+    }
+
+    fw::TComponent owner{nullptr};
+    fw::TADOConnection* connection;
+    fw::TADOQuery* query;
+    fw::TDataSource* source;
+    fw::TDataLink grid;
+    fw::TFieldDataLink memo;
+};
+
+// A search through the query as the find button runs it, to the first record on screen.
+void BM_QuerySearch(benchmark::State& state) {
+    ProgramQuery program(benchDatabase(std::size_t(state.range(0))));
+    program.run(kInitial);
+    for (auto _ : state) program.run(kSearch);
+}
+
+// The initial list through the query on a fresh connection, to the first screen.
+void BM_QueryInitial(benchmark::State& state) {
+    const std::string path = benchDatabase(std::size_t(state.range(0)));
+    for (auto _ : state) {
+        ProgramQuery program(path);
+        program.run(kInitial);
+    }
+}
+
+// Ctrl+End and Ctrl+Home through the query, each repainting the grid's window and the memo.
+void BM_QueryLastAndBack(benchmark::State& state) {
+    ProgramQuery program(benchDatabase(std::size_t(state.range(0))));
+    program.run(kInitial);
+    for (auto _ : state) {
+        program.query->Last();
+        program.paintGrid();
+        program.query->First();
+        program.paintGrid();
+    }
+}
+
 #define SIZES Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_BareSearch)->SIZES;
 BENCHMARK(BM_BareSearchCountOverIndex)->SIZES;
@@ -164,8 +262,15 @@ BENCHMARK(BM_OurSearchOnFreshConnection)->SIZES->Iterations(3);
 BENCHMARK(BM_BareInitialFirstRow)->SIZES;
 BENCHMARK(BM_BareInitialAllRows)->SIZES->Iterations(3);
 BENCHMARK(BM_OurInitial)->SIZES->Iterations(3);
+BENCHMARK(BM_BareInitialAllRowsWithoutIndex)->SIZES->Iterations(3);
+BENCHMARK(BM_OurInitialWithoutIndex)->SIZES->Iterations(3);
+BENCHMARK(BM_BareSearchWithoutIndex)->SIZES;
+BENCHMARK(BM_OurSearchWithoutIndex)->SIZES;
 BENCHMARK(BM_OurShowAll)->SIZES;
 BENCHMARK(BM_BareShowAllAllRows)->SIZES->Iterations(3);
 BENCHMARK(BM_OurLastAndBack)->SIZES;
+BENCHMARK(BM_QuerySearch)->SIZES;
+BENCHMARK(BM_QueryInitial)->SIZES->Iterations(3);
+BENCHMARK(BM_QueryLastAndBack)->SIZES;
 
 }  // namespace

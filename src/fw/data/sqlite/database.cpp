@@ -49,6 +49,8 @@ Database::Database(const std::string& path, bool readOnly) : path_(path) {
             check.step();
         }
         installLikeFunction(db_);
+        // Damaged pages are caught when read rather than trusted.
+        sqlite3_exec(db_, "PRAGMA cell_size_check = ON", nullptr, nullptr, nullptr);
     } catch (const base::Error& e) {
         sqlite3_close(db_);
         db_ = nullptr;
