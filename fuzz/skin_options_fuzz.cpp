@@ -12,10 +12,12 @@ namespace {
 class OneImage : public skin::SkinImageSource {
 public:
     OneImage() : bytes_(gfx::writeBmp(gfx::Bitmap(64, 32))) {}
-    std::optional<std::vector<std::uint8_t>> read(std::string_view name) const override
+    std::optional<skin::ImageBytes> read(std::string_view name) const override
     {
         if (name.find('?') != std::string_view::npos) return std::nullopt;
-        return bytes_;
+        skin::ImageBytes out;
+        out.shared = bytes_;
+        return out;
     }
     std::string describe(std::string_view name) const override { return std::string(name); }
 

@@ -174,6 +174,23 @@ Bitmap Bitmap::to24() const
             std::memcpy(out.data_.data(), data_.data(), data_.size());
         return out;
     }
+    if (bpp_ == 8) {
+        // Skin pictures are mostly 8-bit: one table of B, G, R bytes instead of a palette
+        // look-up per pixel.
+        std::uint8_t table[256][3];
+        for (unsigned i = 0; i < 256; ++i) {
+            const Color c = paletteColor(i);
+            table[i][0] = blue(c);
+            table[i][1] = green(c);
+            table[i][2] = red(c);
+        }
+        for (int y = 0; y < height_; ++y) {
+            const std::uint8_t* s = row(y);
+            std::uint8_t* d = out.row(y);
+            for (int x = 0; x < width_; ++x, d += 3) std::memcpy(d, table[s[x]], 3);
+        }
+        return out;
+    }
     for (int y = 0; y < height_; ++y) {
         std::uint8_t* d = out.row(y);
         for (int x = 0; x < width_; ++x, d += 3) {

@@ -15,11 +15,13 @@ public:
 
     void addBmp(const std::string& name, const gfx::Bitmap& b) { files[name] = gfx::writeBmp(b); }
 
-    std::optional<std::vector<std::uint8_t>> read(std::string_view name) const override
+    std::optional<skin::ImageBytes> read(std::string_view name) const override
     {
         auto it = files.find(std::string(name));
         if (it == files.end()) return std::nullopt;
-        return it->second;
+        skin::ImageBytes out;
+        out.shared = it->second;
+        return out;
     }
     std::string describe(std::string_view name) const override { return std::string(name); }
 };

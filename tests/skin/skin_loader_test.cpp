@@ -61,13 +61,13 @@ TEST_F(SkinFixture, MasksComeInFileOrderOfWhatExists)
     // The title's corner: one frame, picture above its mask, a glyph of its own image.
     EXPECT_EQ(s.ma[1].PropertyName, "IMGTOPLEFT");
     EXPECT_EQ(s.ma[1].ImgType, TacImgType::itisaGlyph);
-    EXPECT_EQ(s.ma[1].Image.bitsPerPixel(), 24);
+    EXPECT_EQ(s.ma[1].Image->bitsPerPixel(), 24);
     EXPECT_EQ(s.ma[1].SourceRect, (gfx::Rect{0, 0, 40, 60}));
     EXPECT_EQ(s.ma[1].ImageCount, 1);
     EXPECT_EQ(s.ma[1].MaskType, 1);
     EXPECT_EQ(s.GetMaskFrameSize(1), (gfx::Size{13, 30}));
     // Textures keep their depth.
-    EXPECT_EQ(s.ma[2].Image.bitsPerPixel(), 8);
+    EXPECT_EQ(s.ma[2].Image->bitsPerPixel(), 8);
     EXPECT_EQ(s.ma[3].SectionName, "A");
     EXPECT_EQ(s.ma[3].PropertyName, "WHOLE");
     EXPECT_EQ((std::array<int, 4>{s.ma[3].WL, s.ma[3].WT, s.ma[3].WR, s.ma[3].WB}), (std::array<int, 4>{3, 2, 3, 2}));

@@ -26,21 +26,25 @@ std::string FolderImageSource::resolve(std::string_view name) const
     return {};
 }
 
-std::optional<std::vector<std::uint8_t>> FolderImageSource::read(std::string_view name) const
+std::optional<ImageBytes> FolderImageSource::read(std::string_view name) const
 {
     const std::string path = resolve(name);
     if (path.empty()) return std::nullopt;
     const std::string bytes = base::readFileBytes(path, gfx::kMaxImageFileBytes);
-    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    ImageBytes out;
+    out.owned.assign(bytes.begin(), bytes.end());
+    return out;
 }
 
 std::string FolderImageSource::describe(std::string_view name) const { return base::joinPath(folder_, name); }
 
-std::optional<std::vector<std::uint8_t>> ArchiveImageSource::read(std::string_view name) const
+std::optional<ImageBytes> ArchiveImageSource::read(std::string_view name) const
 {
     const TacImageItem* item = archive_.findFile(name);
     if (!item) return std::nullopt;
-    return item->Data.bytes();
+    ImageBytes out;
+    out.shared = item->Data.bytes();
+    return out;
 }
 
 std::string ArchiveImageSource::describe(std::string_view name) const { return std::string(name); }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,12 +11,19 @@ namespace skin {
 
 class TacSkinConvertor;
 
+// An image file's bytes: read into memory, or a view of bytes that its source keeps.
+struct ImageBytes {
+    std::vector<std::uint8_t> owned;
+    std::span<const std::uint8_t> shared;
+    std::span<const std::uint8_t> view() const { return owned.empty() ? shared : std::span<const std::uint8_t>(owned); }
+};
+
 // Where a skin's image files come from.
 class SkinImageSource {
 public:
     virtual ~SkinImageSource() = default;
     // The file's bytes, or nullopt when there is no such file.
-    virtual std::optional<std::vector<std::uint8_t>> read(std::string_view name) const = 0;
+    virtual std::optional<ImageBytes> read(std::string_view name) const = 0;
     // The name as a user would look for it, for messages.
     virtual std::string describe(std::string_view name) const = 0;
 };
@@ -26,7 +34,7 @@ public:
 class FolderImageSource : public SkinImageSource {
 public:
     explicit FolderImageSource(std::string folder) : folder_(std::move(folder)) {}
-    std::optional<std::vector<std::uint8_t>> read(std::string_view name) const override;
+    std::optional<ImageBytes> read(std::string_view name) const override;
     std::string describe(std::string_view name) const override;
     // The existing path the name stands for, or empty.
     std::string resolve(std::string_view name) const;
@@ -39,7 +47,7 @@ private:
 class ArchiveImageSource : public SkinImageSource {
 public:
     explicit ArchiveImageSource(const TacSkinConvertor& archive) : archive_(archive) {}
-    std::optional<std::vector<std::uint8_t>> read(std::string_view name) const override;
+    std::optional<ImageBytes> read(std::string_view name) const override;
     std::string describe(std::string_view name) const override;
 
 private:

@@ -103,7 +103,7 @@ int LoadedSkin::MaskWidthBottom(int mask) const
 gfx::Size LoadedSkin::GetMaskFrameSize(int mask) const
 {
     const TsMaskData& m = ma[std::size_t(mask)];
-    if (m.hasOwnImage()) return {m.Image.width() / 3, m.Image.height() / 2};
+    if (m.hasOwnImage()) return {m.Image->width() / 3, m.Image->height() / 2};
     return {m.SourceRect.width() / frameCount(m), m.SourceRect.height() / (std::max<int>(m.MaskType, 0) + 1)};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,9 @@ enum class TacImgType : std::uint8_t { itisaBorder, itisaTexture, itisaGlyph };
 
 // One image entry of a skin: a rectangle of the master bitmap or an image file of its own.
 struct TsMaskData {
-    gfx::Bitmap Image;  // empty when the entry cuts its rectangle out of the master bitmap
+    // The entry's own picture, or null when it cuts its rectangle out of the master bitmap.
+    // Entries that name one file share it: replace it rather than change its pixels.
+    std::shared_ptr<const gfx::Bitmap> Image;
     std::string SectionName;
     std::string PropertyName;
     gfx::Rect SourceRect;          // in the master bitmap, or Image's whole rectangle
@@ -27,7 +30,7 @@ struct TsMaskData {
     TsSkinManager* Owner = nullptr;
     std::int16_t WL = 0, WT = 0, WR = 0, WB = 0;
 
-    bool hasOwnImage() const { return !Image.empty(); }
+    bool hasOwnImage() const { return Image && !Image->empty(); }
 };
 using TsMaskArray = std::vector<TsMaskData>;
 

@@ -164,8 +164,13 @@ private:
     TsSkinManager* owner_;
     std::vector<SkinProblem>* problems_;
     LoadedSkin out_;
-    // Decoded images by source and name: several entries may name one file.
-    std::map<std::pair<const SkinImageSource*, std::string>, std::optional<gfx::Bitmap>> images_;
+    // Decoded images by source and name, with their 24-bit form once asked for: several
+    // entries may name one file, and they share its pictures.
+    struct Decoded {
+        std::shared_ptr<gfx::Bitmap> picture;
+        std::shared_ptr<const gfx::Bitmap> as24;
+    };
+    std::map<std::pair<const SkinImageSource*, std::string>, Decoded> images_;
 
     void report(const OptionsSection& s, const OptionsKey* k, const std::string& text, bool fatal)
     {
@@ -179,25 +184,31 @@ private:
     }
 
     // Null for a missing or empty file (reported); a damaged one is a fatal problem.
-    const gfx::Bitmap* image(const SkinImageSource& from, const std::string& file, const OptionsSection& s,
-                             const OptionsKey& k)
+    Decoded* image(const SkinImageSource& from, const std::string& file, const OptionsSection& s, const OptionsKey& k)
     {
         const auto key = std::make_pair(&from, file);
         auto it = images_.find(key);
         if (it == images_.end()) {
-            std::optional<gfx::Bitmap> decoded;
+            Decoded d;
             try {
                 const auto bytes = from.read(file);
                 if (!bytes)
                     report(s, &k, base::format("names a missing file \"%s\"", from.describe(file)), false);
-                else if (!bytes->empty())
-                    decoded = gfx::decodeImage(*bytes);
+                else if (!bytes->view().empty())
+                    d.picture = std::make_shared<gfx::Bitmap>(gfx::decodeImage(bytes->view()));
             } catch (const base::Error& e) {
                 report(s, &k, base::format("cannot read \"%s\": %s", from.describe(file), e.what()), true);
             }
-            it = images_.emplace(key, std::move(decoded)).first;
+            it = images_.emplace(key, std::move(d)).first;
         }
-        return it->second ? &*it->second : nullptr;
+        return it->second.picture && !it->second.picture->empty() ? &it->second : nullptr;
+    }
+
+    static std::shared_ptr<const gfx::Bitmap> as24(Decoded& d)
+    {
+        if (!d.as24)
+            d.as24 = d.picture->bitsPerPixel() == 24 ? d.picture : std::make_shared<const gfx::Bitmap>(d.picture->to24());
+        return d.as24;
     }
 
     void readSkinWide()
@@ -231,8 +242,15 @@ private:
         const OptionsSection* g = src_.options->find(kGlobalInfo);
         const OptionsKey* k = g ? g->find(kMasterKey) : nullptr;
         if (!k || k->value.empty()) return;
-        if (const gfx::Bitmap* b = image(*src_.images, k->value, *g, *k))
-            out_.MasterBitmap = b->bitsPerPixel() == 24 ? *b : b->to24();
+        Decoded* d = image(*src_.images, k->value, *g, *k);
+        if (!d) return;
+        if (d->picture->bitsPerPixel() == 24 && d->picture.use_count() == 1) {
+            // Nothing else holds the decoded master yet: take it instead of copying it.
+            out_.MasterBitmap = std::move(*d->picture);
+            images_.erase(std::make_pair(src_.images, k->value));
+        } else {
+            out_.MasterBitmap = *as24(*d);
+        }
     }
 
     void readMasks(const OptionsText& text, const SkinImageSource& images, bool common)
@@ -269,10 +287,10 @@ private:
             if (inside.empty()) return;
             m.SourceRect = inside;
         } else {
-            const gfx::Bitmap* b = image(images, entry->fileName, s, k);
-            if (!b) return;
-            m.Image = entry->turnTo24 && b->bitsPerPixel() != 24 ? b->to24() : *b;
-            m.SourceRect = m.Image.rect();
+            Decoded* d = image(images, entry->fileName, s, k);
+            if (!d) return;
+            m.Image = entry->turnTo24 ? as24(*d) : d->picture;
+            m.SourceRect = m.Image->rect();
             completeBorderWidths(m);
         }
         out_.ma.push_back(std::move(m));
@@ -282,15 +300,16 @@ private:
     {
         const std::string upper = base::toUpper(k.value);
         if (!namesJpeg(upper)) return;
-        const gfx::Bitmap* b = image(images, upper, s, k);
-        if (!b || b->empty()) return;
-        if (common || long(b->width()) * long(b->height()) > kMaxTextureMaskPixels) {
-            out_.pa.push_back({b->to24(), base::toUpper(s.name), base::toUpper(k.name)});
+        Decoded* d = image(images, upper, s, k);
+        if (!d) return;
+        const gfx::Bitmap& b = *d->picture;
+        if (common || long(b.width()) * long(b.height()) > kMaxTextureMaskPixels) {
+            out_.pa.push_back({*as24(*d), base::toUpper(s.name), base::toUpper(k.name)});
             return;
         }
         TsMaskData m;
-        m.Image = b->bitsPerPixel() == 24 ? *b : b->to24();
-        m.SourceRect = m.Image.rect();
+        m.Image = as24(*d);
+        m.SourceRect = m.Image->rect();
         m.SectionName = base::toUpper(s.name);
         m.PropertyName = base::toUpper(k.name);
         m.ImgType = TacImgType::itisaTexture;
