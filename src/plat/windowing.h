@@ -8,6 +8,7 @@
 #include "plat/input.h"
 #include "plat/message_codes.h"
 #include "plat/message_queue.h"
+#include "plat/modal_loop.h"
 #include "plat/messages.h"
 #include "plat/paint.h"
 #include "plat/timer.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,11 @@ struct Seen {
 };
 inline std::vector<Seen> gSeen;
 inline std::vector<std::string> gCreated;  // class names the creation hook saw
+inline std::function<void(UINT, WPARAM)> gOwnerReacts;  // called first for each message of the owner
 
 inline LRESULT OwnerProc(HWND h, UINT m, WPARAM w, LPARAM l)
 {
+    if (gOwnerReacts) gOwnerReacts(m, w);
     switch (m) {
     case WM_ENTERMENULOOP:
     case WM_EXITMENULOOP:
@@ -82,6 +85,7 @@ protected:
     {
         gSeen.clear();
         gCreated.clear();
+        gOwnerReacts = nullptr;
         WNDCLASSEX wc;
         wc.lpfnWndProc = OwnerProc;
         wc.lpszClassName = "MenuTestOwner";
@@ -106,7 +110,11 @@ protected:
         AppendMenu(menu, MF_STRING | MF_GRAYED, 103, "&Grey");
         AppendMenu(menu, MF_STRING | MF_CHECKED, 104, "E&xit");
     }
-    void TearDown() override { DestroyMenu(menu); }
+    void TearDown() override
+    {
+        gOwnerReacts = nullptr;
+        DestroyMenu(menu);
+    }
     UINT trackReturning(int x = 150, int y = 150)
     {
         return UINT(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN, x, y, owner));

@@ -1,3 +1,4 @@
+#include "base/error.h"
 #include "menu_fixture.h"
 
 namespace plat::menu_test {
@@ -207,6 +208,57 @@ TEST_F(MenuDesktop, MenuOrOwnerGoneWhileTracking)
     EXPECT_EQ(trackReturning(), 0u);
     EXPECT_FALSE(FindWindow(kMenuClassName, ""));
     EXPECT_FALSE(GetCapture());
+}
+
+}  // namespace
+}  // namespace plat::menu_test
+
+namespace plat::menu_test {
+namespace {
+
+// An exception out of the loop (the script running dry, the owner throwing on a message while
+// the menu is open) closes every menu window and gives the mouse back; painting and tracking
+// work again afterwards.
+TEST_F(MenuDesktop, ExceptionsOutOfTheLoopLeaveNothingBehind)
+{
+    struct Case {
+        const char* name;
+        UINT throwOn;  // 0: the script runs dry
+        bool onlyForTheSubMenu;
+    } cases[] = {
+        {"script runs dry", 0, false},
+        {"WM_ENTERMENULOOP", WM_ENTERMENULOOP, false},
+        {"WM_INITMENUPOPUP", WM_INITMENUPOPUP, false},
+        {"WM_INITMENUPOPUP of the sub-menu", WM_INITMENUPOPUP, true},
+        {"WM_MENUSELECT", WM_MENUSELECT, false},
+        {"WM_TIMER", WM_TIMER, false},
+    };
+    for (const Case& c : cases) {
+        buildMenus();
+        gOwnerReacts = [&](UINT m, WPARAM w) {
+            if (m == c.throwOn && (!c.onlyForTheSubMenu || w == WPARAM(sub.value))) throw base::Error(c.name);
+        };
+        SetTimer(owner, 1, 100);
+        if (c.throwOn) desk.script().key(VK_DOWN).key(VK_DOWN).key(VK_RIGHT).advance(150).key(VK_ESCAPE).key(VK_ESCAPE);
+        EXPECT_THROW(trackReturning(), base::Error) << c.name;
+        gOwnerReacts = nullptr;
+        KillTimer(owner, 1);
+        desk.script().clear();
+        EXPECT_FALSE(FindWindow(kMenuClassName, "")) << c.name;
+        EXPECT_FALSE(GetCapture()) << c.name;
+        EXPECT_FALSE(desk.captured()) << c.name;
+        EXPECT_FALSE(EndMenu()) << c.name << ": no menu is tracked";
+        InvalidateRect(owner, nullptr, TRUE);
+        desk.run();
+        desk.screen();
+
+        desk.script().key(VK_DOWN).key(VK_DOWN).key(VK_RIGHT).key(VK_DOWN).key(VK_RETURN);
+        EXPECT_EQ(trackReturning(), 202u) << c.name << ": tracking again";
+        EXPECT_FALSE(FindWindow(kMenuClassName, "")) << c.name;
+        desk.run();
+        DestroyMenu(menu);
+    }
+    menu = {};
 }
 
 }  // namespace

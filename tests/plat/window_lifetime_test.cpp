@@ -1,3 +1,7 @@
+#include <algorithm>
+#include <map>
+
+#include "base/error.h"
 #include "plat/window_fixture.h"
 
 namespace plat::testing {
@@ -160,6 +164,125 @@ TEST_F(WindowLifetime, PropertiesTextAndFamily)
     // A short buffer never gets half a Cyrillic letter.
     EXPECT_EQ(SendMessage(top, WM_GETTEXT, sizeof small, LPARAM(small)), 4);
     EXPECT_EQ(std::string(small), "Сп");
+}
+
+}  // namespace
+}  // namespace plat::testing
+
+namespace plat::testing {
+namespace {
+
+// "Thrower" windows throw when they get gThrowAt.message, those named gThrowAt.name only.
+struct ThrowAt {
+    UINT message = 0;
+    std::string name;
+};
+ThrowAt gThrowAt;
+std::vector<std::string> gHeard;  // "name:DESTROY" and "name:NCDESTROY" as they arrive
+
+std::map<std::uint64_t, std::string> gNames;
+
+LRESULT ThrowerProc(HWND h, UINT m, WPARAM w, LPARAM l)
+{
+    if (m == WM_NCCREATE) gNames[h.value] = reinterpret_cast<const CREATESTRUCT*>(l)->lpszName;
+    std::string name = gNames[h.value];
+    if (m == WM_DESTROY || m == WM_NCDESTROY) gHeard.push_back(name + (m == WM_DESTROY ? ":DESTROY" : ":NCDESTROY"));
+    if (m == WM_CREATE && name == "parent")
+        CreateWindowEx(0, "Thrower", "made inside", WS_CHILD | WS_VISIBLE, 0, 0, 20, 20, h);
+    if (m == gThrowAt.message && name == gThrowAt.name) throw base::Error("thrown by " + name);
+    return DefWindowProc(h, m, w, l);
+}
+
+class ThrowingHandlers : public WindowDesktop {
+protected:
+    void SetUp() override
+    {
+        WindowDesktop::SetUp();
+        WNDCLASSEX wc;
+        wc.lpfnWndProc = ThrowerProc;
+        wc.lpszClassName = "Thrower";
+        ASSERT_NE(RegisterClassEx(wc), 0);
+        gThrowAt = {};
+        gHeard.clear();
+    }
+    void TearDown() override { gThrowAt = {}; }
+    static int TopLevelWindows()
+    {
+        int n = 0;
+        EnumWindows([&](HWND) {
+            ++n;
+            return true;
+        });
+        return n;
+    }
+};
+
+// A window goes however its handlers end: every window of the tree hears of it, every one is
+// gone, and the first exception comes out after that. Destroying works again afterwards.
+TEST_F(ThrowingHandlers, DestructionCompletesThenTheExceptionGoesOn)
+{
+    struct Case {
+        UINT message;
+        const char* thrower;
+    } cases[] = {
+        {WM_DESTROY, "parent"}, {WM_NCDESTROY, "parent"}, {WM_DESTROY, "child"},
+        {WM_NCDESTROY, "child"}, {WM_DESTROY, "owned"}, {WM_NCDESTROY, "owned"},
+    };
+    for (const Case& c : cases) {
+        std::string name = std::string(MessageName(c.message)) + " of " + c.thrower;
+        HWND parent = CreateWindowEx(0, "Thrower", "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, {});
+        HWND child = CreateWindowEx(0, "Thrower", "child", WS_CHILD | WS_VISIBLE, 10, 10, 50, 50, parent);
+        HWND grandchild = CreateWindowEx(0, "Thrower", "grandchild", WS_CHILD | WS_VISIBLE, 1, 1, 20, 20, child);
+        HWND owned = CreateWindowEx(0, "Thrower", "owned", WS_POPUP | WS_VISIBLE, 50, 50, 80, 80, parent);
+        SetFocus(grandchild);
+        SetCapture(child);
+        ASSERT_TRUE(grandchild && owned) << name;
+        gHeard.clear();
+        gThrowAt = {c.message, c.thrower};
+        EXPECT_THROW(DestroyWindow(parent), base::Error) << name;
+        gThrowAt = {};
+        for (HWND h : {parent, child, grandchild, owned}) EXPECT_FALSE(IsWindow(h)) << name;
+        for (const char* who : {"parent", "child", "grandchild", "made inside", "owned"}) {
+            EXPECT_NE(std::find(gHeard.begin(), gHeard.end(), std::string(who) + ":NCDESTROY"), gHeard.end())
+                << name << ": " << who;
+        }
+        EXPECT_EQ(GetFocus(), HWND{}) << name;
+        EXPECT_EQ(GetCapture(), HWND{}) << name;
+        EXPECT_EQ(TopLevelWindows(), 0) << name;
+        EXPECT_FALSE(DestroyWindow(parent)) << name;
+
+        HWND again = CreateWindowEx(0, "Thrower", "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, {});
+        EXPECT_TRUE(DestroyWindow(again)) << name;
+        EXPECT_EQ(TopLevelWindows(), 0) << name;
+    }
+}
+
+// An exception cuts the making of a window short: the window and what it made so far are gone
+// (its maker never got the handle), and making one works again.
+TEST_F(ThrowingHandlers, AWindowWhoseMakingThrowsIsTakenDown)
+{
+    struct Case {
+        UINT message;
+        const char* name;
+        bool madeInside;  // the child made in WM_CREATE is there when it throws
+    } cases[] = {
+        {WM_GETMINMAXINFO, "GETMINMAXINFO", false}, {WM_NCCREATE, "NCCREATE", false},
+        {WM_NCCALCSIZE, "NCCALCSIZE", false},       {WM_CREATE, "CREATE", true},
+        {WM_SIZE, "SIZE", true},                    {WM_SHOWWINDOW, "SHOWWINDOW", true},
+    };
+    for (const Case& c : cases) {
+        gHeard.clear();
+        gThrowAt = {c.message, "parent"};
+        EXPECT_THROW(CreateWindowEx(0, "Thrower", "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, {}),
+                     base::Error)
+            << c.name;
+        gThrowAt = {};
+        EXPECT_EQ(TopLevelWindows(), 0) << c.name;
+        EXPECT_EQ(std::count(gHeard.begin(), gHeard.end(), "made inside:NCDESTROY"), c.madeInside ? 1 : 0) << c.name;
+        HWND again = CreateWindowEx(0, "Thrower", "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, {});
+        EXPECT_TRUE(IsWindow(again)) << c.name;
+        DestroyWindow(again);
+    }
 }
 
 }  // namespace

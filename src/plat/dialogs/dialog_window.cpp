@@ -7,6 +7,7 @@
 #include "plat/gdi/gdi.h"
 #include "plat/input.h"
 #include "plat/message_queue.h"
+#include "plat/modal_loop.h"
 #include "plat/window.h"
 #include "plat/window_pos.h"
 
@@ -190,37 +191,27 @@ std::intptr_t DialogBoxIndirectParam(const DialogTemplate& t, HWND owner, DLGPRO
     HWND root = owner ? GetAncestor(owner, GA_ROOT) : HWND{};
     HWND dlg = CreateDialogIndirectParam(hidden, root, proc, init);
     if (!dlg) return -1;
-    // The owner comes back enabled and active however the loop ends (a script running out throws).
-    struct Restore {
-        HWND dlg, owner;
-        bool reenable;
-        ~Restore()
-        {
-            if (reenable && IsWindow(owner)) EnableWindow(owner, TRUE);
-            if (IsWindow(dlg)) DestroyWindow(dlg);
-            if (owner && IsWindow(owner)) SetActiveWindow(owner);
-        }
-    } restore{dlg, root, root && IsWindowEnabled(root)};
-    if (restore.reenable) EnableWindow(root, FALSE);
+    // However the loop ends (a script running out throws), the owner comes back enabled, before
+    // the dialog goes so that the focus can return to it, and then active.
+    ModalLoop loop(dlg);
+    loop.disable(root);
+    loop.closeOnExit(dlg);
+    loop.activateOnExit(root);
     DialogState* st = DialogStateOf(dlg);
     if (!st->ended) {
         ShowWindow(dlg, SW_SHOW);
         SetActiveWindow(dlg);
     }
-    while ((st = DialogStateOf(dlg)) && !st->ended) {
-        MSG msg;
-        if (!GetMessage(&msg)) {
-            PostQuitMessage(int(msg.wParam));  // the outer loop ends too
-            return -1;
-        }
+    MSG msg;
+    while ((st = DialogStateOf(dlg)) && !st->ended && loop.next(&msg)) {
         if (!IsDialogMessage(dlg, &msg)) {
             TranslateMessage(&msg);
             DispatchMessage(&msg);
         }
     }
-    std::intptr_t result = st ? st->result : -1;
-    if (restore.reenable && IsWindow(root)) EnableWindow(root, TRUE);  // before the dialog goes, so focus returns
-    restore.reenable = false;
+    // A quit, or the dialog gone without an answer (its owner destroyed), gives -1.
+    std::intptr_t result = st && st->ended && !loop.quitTaken() ? st->result : -1;
+    loop.leave();
     return result;
 }
 

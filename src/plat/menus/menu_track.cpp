@@ -7,6 +7,7 @@
 #include "plat/menus/menu_store.h"
 #include "plat/menus/menu_window.h"
 #include "plat/message_queue.h"
+#include "plat/modal_loop.h"
 #include "plat/paint.h"
 #include "plat/system/sys_metrics.h"
 #include "plat/virtual_keys.h"
@@ -19,18 +20,35 @@ namespace {
 
 constexpr std::size_t kMaxLevels = 16;
 
-struct Tracker {
+struct Tracker;
+void CloseLevelsAbove(Tracker& t, std::size_t keep);
+
+// One run of the tracking loop, on its caller's stack. The mouse stays with the deepest level.
+struct Tracker : ModalLoop {
+    Tracker(HWND owner, UINT flags, bool system) : ModalLoop(owner), owner(owner), flags(flags), system(system) {}
+    // The level windows go before the levels they show, however the run ends.
+    ~Tracker() override
+    {
+        try {
+            CloseLevelsAbove(*this, 0);
+        } catch (...) {
+            // the error that ends the run goes on
+        }
+        leaveQuietly();
+    }
+    Tracker(const Tracker&) = delete;
+    Tracker& operator=(const Tracker&) = delete;
+
     HWND owner;
     UINT flags = 0;
     bool system = false;
-    bool done = false;
     UINT chosen = 0;
     std::vector<std::unique_ptr<MenuLevel>> levels;
 
     bool notify() const { return !(flags & TPM_NONOTIFY); }
 };
 
-Tracker* gTracker = nullptr;
+Tracker* Running() { return ModalLoop::innermost<Tracker>(); }
 
 bool Selectable(const MenuItem& it) { return !(it.type & MFT_SEPARATOR); }
 bool Choosable(const MenuItem& it) { return Selectable(it) && !(it.state & MFS_GRAYED) && !it.subMenu; }
@@ -84,7 +102,7 @@ bool Open(Tracker& t, HMENU menu, int parentPosition, POINT at, const RECT* flip
     if (!FindMenu(menu) || t.levels.size() >= kMaxLevels) return false;
     if (t.notify())
         SendMessage(t.owner, WM_INITMENUPOPUP, WPARAM(menu.value), MAKELPARAM(parentPosition, t.system ? 1 : 0));
-    if (!FindMenu(menu) || t.done) return false;
+    if (!FindMenu(menu) || !t.running()) return false;
     auto level = std::make_unique<MenuLevel>();
     level->menu = menu;
     level->owner = t.owner;
@@ -100,18 +118,20 @@ bool Open(Tracker& t, HMENU menu, int parentPosition, POINT at, const RECT* flip
     }
     SetWindowPos(raw->window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     UpdateWindow(raw->window);
-    SetCapture(raw->window);
+    t.holdCapture(raw->window);
     return true;
 }
 
 void CloseLevelsAbove(Tracker& t, std::size_t keep)
 {
+    if (t.levels.size() <= keep) return;
+    // The mouse goes back to the level that stays first, so that losing it closes nothing more.
+    if (keep > 0 && t.running()) t.holdCapture(t.levels[keep - 1]->window);
     while (t.levels.size() > keep) {
         std::unique_ptr<MenuLevel> level = std::move(t.levels.back());
         t.levels.pop_back();
         DestroyWindow(level->window);
     }
-    if (!t.levels.empty()) SetCapture(t.levels.back()->window);
 }
 
 // Opens the sub-menu of the selected item of level `index` (closing deeper ones first).
@@ -142,7 +162,7 @@ bool OpenSubMenu(Tracker& t, std::size_t index, bool selectFirst)
 void Choose(Tracker& t, const MenuItem& it)
 {
     t.chosen = it.id;
-    t.done = true;
+    t.end();
 }
 
 void Step(Tracker& t, MenuLevel& level, int direction)
@@ -213,10 +233,10 @@ void OnKey(Tracker& t, UINT vk)
     case VK_RETURN: Activate(t, deepest, true); break;
     case VK_ESCAPE:
         if (deepest > 0) CloseLevelsAbove(t, deepest);
-        else t.done = true;
+        else t.end();
         break;
     case VK_MENU:
-    case VK_F10: t.done = true; break;
+    case VK_F10: t.end(); break;
     default: break;
     }
 }
@@ -243,7 +263,7 @@ void OnMouse(Tracker& t, UINT message, POINT screen)
                 message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDOWN;
     bool up = message == WM_LBUTTONUP || (message == WM_RBUTTONUP && (t.flags & TPM_RIGHTBUTTON));
     if (!inside) {
-        if (down) t.done = true;  // a click elsewhere closes the menu
+        if (down) t.end();  // a click elsewhere closes the menu
         return;
     }
     MenuLevel& level = *t.levels[li];
@@ -260,7 +280,8 @@ void OnMouse(Tracker& t, UINT message, POINT screen)
         }
         if (level.selected != item || li + 1 != t.levels.size()) {
             Select(t, level, item, true);
-            if (it->subMenu) OpenSubMenu(t, li, false);
+            it = ItemOf(level, item);  // the owner may have changed the menu on hearing of the selection
+            if (it && it->subMenu) OpenSubMenu(t, li, false);
             else CloseLevelsAbove(t, li + 1);
         }
         return;
@@ -274,13 +295,8 @@ UINT ClientMouse(UINT m) { return m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK
 
 void Loop(Tracker& t)
 {
-    while (!t.done) {
-        if (!IsWindow(t.owner) || t.levels.empty() || GetCapture() != t.levels.back()->window) break;
-        MSG msg;
-        if (!GetMessage(&msg)) {
-            PostQuitMessage(int(msg.wParam));  // leave the quit for the outer loop
-            break;
-        }
+    MSG msg;
+    while (!t.levels.empty() && t.next(&msg)) {
         if (IsMouse(msg.message)) {
             OnMouse(t, ClientMouse(msg.message), msg.pt);
         } else if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
@@ -304,20 +320,16 @@ void Loop(Tracker& t)
 
 BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, const TPMPARAMS* params)
 {
-    if (gTracker || !FindMenu(menu) || !IsWindow(owner)) return FALSE;
-    Tracker t;
-    t.owner = owner;
-    t.flags = flags;
-    t.system = IsSystemMenu(menu);
-    gTracker = &t;
+    if (Running() || !FindMenu(menu) || !IsWindow(owner)) return FALSE;
     if (GetCapture()) ReleaseCapture();
+    Tracker t(owner, flags, IsSystemMenu(menu));
     if (t.notify()) {
         SendMessage(owner, WM_ENTERMENULOOP, TRUE, 0);
         SendMessage(owner, WM_INITMENU, WPARAM(menu.value), 0);
     }
     RECT exclude = params ? params->rcExclude : RECT{};
     POINT at{x, y};
-    bool opened = Open(t, menu, 0, at, nullptr);
+    bool opened = t.running() && Open(t, menu, 0, at, nullptr);
     if (opened && params && !exclude.empty()) {
         // Keep clear of the excluded area: below it, or above when there is no room.
         RECT w = WindowRect(t.levels.back()->window);
@@ -327,9 +339,9 @@ BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, const TP
         }
     }
     if (opened) Loop(t);
+    t.end();
     CloseLevelsAbove(t, 0);
-    if (GetCapture()) ReleaseCapture();
-    gTracker = nullptr;
+    t.leave();
     if (t.notify() && IsWindow(owner)) {
         SendMessage(owner, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
         SendMessage(owner, WM_EXITMENULOOP, TRUE, 0);
@@ -346,22 +358,19 @@ BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, const TP
     return TRUE;
 }
 
-void MenuWindowLost(HWND menuWindow, HWND newCapture)
+void MenuWindowGone(HWND menuWindow)
 {
-    if (!gTracker || gTracker->done) return;
-    bool ours = false, toOurs = false;
-    for (const auto& level : gTracker->levels) {
-        ours |= level->window == menuWindow;
-        toOurs |= newCapture && level->window == newCapture;
-    }
-    if (ours && !toOurs) EndMenu();
+    Tracker* t = Running();
+    if (!t) return;
+    for (const auto& level : t->levels)
+        if (level->window == menuWindow) t->end();
 }
 
 BOOL EndMenu()
 {
-    if (!gTracker) return FALSE;
-    gTracker->done = true;
-    PostMessage({}, WM_NULL, 0, 0);
+    Tracker* t = Running();
+    if (!t) return FALSE;
+    t->end();
     return TRUE;
 }
 
@@ -373,8 +382,9 @@ HMENU MenuOfWindow(HWND menuWindow)
 
 BOOL GetMenuItemRect(HWND, HMENU menu, UINT position, RECT* r)
 {
-    if (!gTracker || !r) return FALSE;
-    for (const auto& level : gTracker->levels) {
+    Tracker* t = Running();
+    if (!t || !r) return FALSE;
+    for (const auto& level : t->levels) {
         if (level->menu != menu || position >= level->layout.items.size()) continue;
         RECT w = WindowRect(level->window);
         *r = level->layout.items[position].offset(w.left, w.top);

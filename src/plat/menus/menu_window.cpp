@@ -21,8 +21,7 @@ LRESULT MenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_NCCALCSIZE: return 0;  // the items' border is drawn in the client area
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
-    case WM_CAPTURECHANGED: MenuWindowLost(hwnd, HwndFromParam(std::uint64_t(lParam))); return 0;
-    case WM_DESTROY: MenuWindowLost(hwnd, {}); return 0;
+    case WM_DESTROY: MenuWindowGone(hwnd); return 0;
     case WM_ERASEBKGND: return TRUE;
     case WM_PAINT: {
         PAINTSTRUCT ps;

@@ -17,8 +17,8 @@ struct MenuLevel {
 void RegisterMenuWindowClass();
 // The level shown by a menu window (set through CreateWindowEx's parameter); null for others.
 MenuLevel* MenuLevelOf(HWND menuWindow);
-// The tracking loop hears here when one of its windows goes or loses the mouse to a window
-// outside the menu: the menu closes.
-void MenuWindowLost(HWND menuWindow, HWND newCapture);
+// The tracking loop hears here when one of its windows goes: the menu closes. (It holds the
+// mouse through its guard, which ends it when a window outside the menu takes the mouse.)
+void MenuWindowGone(HWND menuWindow);
 
 }  // namespace plat

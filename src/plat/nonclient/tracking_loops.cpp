@@ -8,6 +8,7 @@
 #include "plat/message_codes.h"
 #include "plat/message_queue.h"
 #include "plat/messages.h"
+#include "plat/modal_loop.h"
 #include "plat/nonclient/frame_layout.h"
 #include "plat/nonclient/frame_painter.h"
 #include "plat/nonclient/scroll_state.h"
@@ -24,32 +25,11 @@ namespace {
 
 constexpr std::uintptr_t kRepeatTimer = 0xFFFB;
 
-// Releases the capture however the loop ends (a script that runs dry throws out of GetMessage).
-struct CaptureGuard {
-    HWND hwnd;
-    explicit CaptureGuard(HWND h) : hwnd(h) { SetCapture(h); }
-    ~CaptureGuard()
-    {
-        if (GetCapture() == hwnd) ReleaseCapture();
-    }
-};
-
 POINT CursorNow()
 {
     POINT p;
     GetCursorPos(&p);
     return p;
-}
-
-// Takes the next message; false when the loop must end (quit, or the capture went elsewhere).
-bool NextMessage(HWND hwnd, MSG* msg)
-{
-    if (GetCapture() != hwnd || !IsWindow(hwnd)) return false;
-    if (!GetMessage(msg)) {
-        PostQuitMessage(int(msg->wParam));
-        return false;
-    }
-    return true;
 }
 
 bool IsMouse(UINT m) { return m >= WM_MOUSEFIRST && m <= WM_MOUSELAST; }
@@ -74,7 +54,8 @@ void RunMoveSizeLoop(HWND hwnd, WPARAM command, POINT start)
 
     SendMessage(hwnd, WM_ENTERSIZEMOVE, 0, 0);
     {
-        CaptureGuard capture(hwnd);
+        ModalLoop loop(hwnd);
+        loop.holdCapture(hwnd);
         RECT current = original;
         POINT keyOffset;
         auto apply = [&](POINT pointer) {
@@ -102,7 +83,7 @@ void RunMoveSizeLoop(HWND hwnd, WPARAM command, POINT start)
         };
         MSG msg;
         bool cancelled = false;
-        while (NextMessage(hwnd, &msg)) {
+        while (loop.next(&msg)) {
             if (msg.message == WM_MOUSEMOVE) {
                 apply(CursorNow() + keyOffset);
             } else if (msg.message == WM_LBUTTONUP) {
@@ -132,6 +113,7 @@ void RunMoveSizeLoop(HWND hwnd, WPARAM command, POINT start)
             if (child) MapWindowRect({}, parent, &place);
             SetWindowPos(hwnd, {}, place.left, place.top, place.width(), place.height(), SWP_NOZORDER | SWP_NOACTIVATE);
         }
+        loop.leave();
     }
     if (IsWindow(hwnd)) SendMessage(hwnd, WM_EXITSIZEMOVE, 0, 0);
 }
@@ -148,9 +130,10 @@ bool TrackCaptionButton(HWND hwnd, LRESULT code)
     RedrawCaptionNow(hwnd, code);
     bool released = false;
     {
-        CaptureGuard capture(hwnd);
+        ModalLoop loop(hwnd);
+        loop.holdCapture(hwnd);
         MSG msg;
-        while (NextMessage(hwnd, &msg)) {
+        while (loop.next(&msg)) {
             if (msg.message == WM_MOUSEMOVE || msg.message == WM_LBUTTONUP) {
                 bool over = buttonRect().contains(CursorNow());
                 if (over != pressed) {
@@ -166,6 +149,7 @@ bool TrackCaptionButton(HWND hwnd, LRESULT code)
                 DispatchMessage(&msg);
             }
         }
+        loop.leave();
     }
     if (IsWindow(hwnd)) RedrawCaptionNow(hwnd, 0);
     return released;
@@ -201,7 +185,20 @@ void TrackScrollBar(HWND hwnd, int bar, POINT start)
         if (IsWindow(hwnd)) SendMessage(hwnd, scrollMessage, MAKEWPARAM(code, pos), 0);
     };
 
-    CaptureGuard capture(hwnd);
+    ModalLoop loop(hwnd);
+    loop.holdCapture(hwnd);
+    // However the loop ends, the part no longer looks pressed and the repeat stops.
+    struct Release {
+        HWND hwnd;
+        int bar;
+        ~Release()
+        {
+            if (!IsWindow(hwnd)) return;
+            KillTimer(hwnd, kRepeatTimer);
+            ScrollBarState& s = bar == SB_VERT ? NonClientStateOf(hwnd).vert : NonClientStateOf(hwnd).horz;
+            s.pressedPart = -1;
+        }
+    } release{hwnd, bar};
     state().pressedPart = part;
     RedrawScrollBarNow(hwnd, bar);
     int grabOffset = 0;
@@ -215,7 +212,7 @@ void TrackScrollBar(HWND hwnd, int bar, POINT start)
     }
     bool firstRepeat = true;
     MSG msg;
-    while (NextMessage(hwnd, &msg)) {
+    while (loop.next(&msg)) {
         if (msg.message == WM_TIMER && msg.hwnd == hwnd && msg.wParam == kRepeatTimer) {
             if (firstRepeat) {
                 firstRepeat = false;
@@ -248,6 +245,7 @@ void TrackScrollBar(HWND hwnd, int bar, POINT start)
         TranslateMessage(&msg);
         DispatchMessage(&msg);
     }
+    loop.leave();
     if (!IsWindow(hwnd)) return;
     KillTimer(hwnd, kRepeatTimer);
     state().pressedPart = -1;

@@ -8,6 +8,7 @@
 #include "plat/virtual_keys.h"
 #include "plat/window/activation.h"
 #include "plat/window/input_routing.h"
+#include "plat/window/modal_loop_events.h"
 #include "plat/window/window_state.h"
 
 namespace plat {
@@ -211,6 +212,7 @@ HWND SetCapture(HWND hwnd)
     if (!Find(hwnd)) return old;
     s.capture = hwnd;
     if (s.backend) s.backend->setCapture(true);
+    ModalLoopsCaptureMoved(hwnd);
     if (old && old != hwnd) SendMessage(old, WM_CAPTURECHANGED, 0, LPARAM(hwnd.value));
     return old;
 }
@@ -222,6 +224,7 @@ BOOL ReleaseCapture()
     if (!old) return TRUE;
     s.capture = {};
     if (s.backend) s.backend->setCapture(false);
+    ModalLoopsCaptureMoved({});
     SendMessage(old, WM_CAPTURECHANGED, 0, 0);
     // What is under the pointer now may want another cursor or hear of the pointer leaving.
     if (StateRunning()) {

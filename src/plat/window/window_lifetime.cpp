@@ -1,12 +1,15 @@
 #include <algorithm>
+#include <exception>
 
 #include "base/error.h"
+#include "base/first_error.h"
 #include "plat/hook.h"
 #include "plat/input.h"
 #include "plat/message_queue.h"
 #include "plat/system/sys_metrics.h"
 #include "plat/timer.h"
 #include "plat/window/dc_registry.h"
+#include "plat/window/modal_loop_events.h"
 #include "plat/window/update_region.h"
 #include "plat/window/window_limits.h"
 #include "plat/window/window_state.h"
@@ -42,35 +45,41 @@ void Unlink(Window& w)
     if (s.lastClick.hwnd == h) s.lastClick = {};
     if (s.focus == h) s.focus = {};
     if (s.active == h) s.active = {};
-    if (s.capture == h) s.capture = {};
+    if (s.capture == h) {
+        s.capture = {};
+        ModalLoopsCaptureMoved({});
+    }
     if (s.caret.owner == h) s.caret = {};
     bool topLevel = w.isTopLevel();
     w.alive = false;
     std::unique_ptr<WindowSlot> slot = s.windows.remove(h);
     if (topLevel && s.backend) s.backend->windowDestroyed(h);
+    ModalLoopsWindowGone(h);
     // The object itself lives on while a dispatch to it is still running (the slot shares it).
 }
 
-void SendDestroy(HWND h)
+// Destruction goes to its end whatever the handlers do: an exception from one of them waits in
+// `error` until every window of the tree is gone.
+void SendDestroy(HWND h, base::FirstError& error)
 {
-    SendMessage(h, WM_DESTROY, 0, 0);
+    error.run([h] { SendMessage(h, WM_DESTROY, 0, 0); });
     Window* w = Find(h);
     if (!w) return;
     std::vector<HWND> kids = w->children;
     for (HWND c : kids)
         if (Window* cw = Find(c)) {
             cw->destroying = true;
-            SendDestroy(c);
+            SendDestroy(c, error);
         }
 }
 
-void FreeTree(HWND h)
+void FreeTree(HWND h, base::FirstError& error)
 {
     std::shared_ptr<Window> w = Hold(h);
     if (!w) return;
     std::vector<HWND> kids = w->children;
-    for (HWND c : kids) FreeTree(c);
-    SendMessage(h, WM_NCDESTROY, 0, 0);
+    for (HWND c : kids) FreeTree(c, error);
+    error.run([h] { SendMessage(h, WM_NCDESTROY, 0, 0); });
     if (Find(h)) Unlink(*w);
 }
 
@@ -135,6 +144,26 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
     InsertChild(*Find(w->parent), hwnd, child ? HWND_BOTTOM : HWND_TOP);
     if (!child) w->surface = std::make_unique<gfx::Bitmap>(w->rect.width(), w->rect.height(), 24);
 
+    // A window whose making an exception cuts short is taken down again, for its maker never gets
+    // the handle: before WM_NCCREATE it is only unlinked, after it freed as a refused one is, once
+    // made destroyed.
+    bool ncCreateSent = false;
+    struct UndoOnException {
+        HWND hwnd;
+        const bool& ncCreateSent;
+        int exceptionsBefore = std::uncaught_exceptions();
+        ~UndoOnException()
+        {
+            if (std::uncaught_exceptions() <= exceptionsBefore) return;
+            std::shared_ptr<Window> made = Hold(hwnd);
+            if (!made) return;
+            base::FirstError error;
+            if (made->created) error.run([this] { DestroyWindow(hwnd); });
+            else if (ncCreateSent) FreeTree(hwnd, error);
+            else Unlink(*made);
+        }
+    } undo{hwnd, ncCreateSent};
+
     std::string nameCopy = w->text;
     std::string classCopy = cls->info.lpszClassName;
     CREATESTRUCT cs;
@@ -169,8 +198,11 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
     if (w->surface && w->surface->size() != w->rect.size())
         *w->surface = gfx::Bitmap(w->rect.width(), w->rect.height(), 24);
 
+    ncCreateSent = true;
     if (!SendMessage(hwnd, WM_NCCREATE, 0, LPARAM(&cs))) {
-        if (Find(hwnd)) FreeTree(hwnd);
+        base::FirstError error;
+        if (Find(hwnd)) FreeTree(hwnd, error);
+        error.rethrow();
         return {};
     }
     if (!Find(hwnd)) return {};
@@ -211,25 +243,28 @@ BOOL DestroyWindow(HWND hwnd)
     if (!Find(hwnd)) return FALSE;
     w->destroying = true;
 
+    base::FirstError error;
     if (Window* d = Find(s.desktop)) {
         std::vector<HWND> owned;
         for (HWND h : d->children)
             if (Window* o = Find(h); o && o->owner == hwnd) owned.push_back(h);
-        for (HWND h : owned) DestroyWindow(h);
+        for (HWND h : owned) error.run([h] { DestroyWindow(h); });
     }
-    if (!Find(hwnd)) return TRUE;
-    NotifyParents(*w, WORD(WM_DESTROY));
+    if (Find(hwnd)) error.run([&] { NotifyParents(*w, WORD(WM_DESTROY)); });
     if (Find(hwnd) && (w->style & WS_VISIBLE))
-        SetWindowPos(hwnd, {}, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!Find(hwnd)) return TRUE;
-    if (InTree(hwnd, s.focus)) SetFocus({});
-    if (InTree(hwnd, s.capture)) ReleaseCapture();
-    if (InTree(hwnd, s.caret.owner)) DestroyCaret();
-    if (s.active == hwnd) s.active = {};
-
-    SendDestroy(hwnd);
-    FreeTree(hwnd);
+        error.run([hwnd] {
+            SetWindowPos(hwnd, {}, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        });
+    if (Find(hwnd)) {
+        if (InTree(hwnd, s.focus)) error.run([] { SetFocus({}); });
+        if (InTree(hwnd, s.capture)) error.run([] { ReleaseCapture(); });
+        if (InTree(hwnd, s.caret.owner)) error.run([] { DestroyCaret(); });
+        if (s.active == hwnd) s.active = {};
+        SendDestroy(hwnd, error);
+        FreeTree(hwnd, error);
+    }
     RefreshWindowDCs();
+    error.rethrow();
     return TRUE;
 }
 

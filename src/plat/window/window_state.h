@@ -16,6 +16,8 @@
 
 namespace plat {
 
+class ModalLoop;
+
 struct WindowSlot {
     std::shared_ptr<Window> window;
 };
@@ -93,6 +95,7 @@ struct WindowState {
     HCURSOR cursor;
     CaretState caret;
     bool appActive = false;
+    std::vector<ModalLoop*> modalLoops;  // running nested loops, innermost last
 
     gfx::Bitmap screenCopy;  // what GetDC(null) draws on / reads
 };
