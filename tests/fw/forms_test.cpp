@@ -173,11 +173,43 @@ TEST_F(Forms, TabAndShiftTabMoveTheFocusAndEnterAndExitFollow)
             EXPECT_TRUE(second->Focused());
             EXPECT_EQ(Form1->ActiveControl(), second);
             EXPECT_EQ(Screen()->ActiveControl(), second);
-            app.Terminate();
-        });
+            delete second;  // the focused control goes: nothing keeps pointing at it
+            EXPECT_EQ(Form1->ActiveControl(), nullptr);
+        })
+        .key(VK_TAB)
+        .call([&] { EXPECT_TRUE(Form1->edit->Focused()); })
+        .chord(VK_MENU, VK_F4);
     app.Run();
+    EXPECT_TRUE(app.Terminated());
     EXPECT_EQ(moves, (std::vector<std::string>{"enter 0", "exit 0", "enter 1", "exit 1", "enter 2", "exit 2",
-                                               "enter 1"}));
+                                               "enter 1", "enter 0"}));
+}
+
+TEST_F(Forms, EnterReachesTheEditWithoutADefaultButtonAndKeyPreviewSeesKeysFirst)
+{
+    app.CreateForm(Form1);
+    int searches = 0;
+    Form1->edit->OnKeyDown = [&](TObject*, unsigned short& key, TShiftState) {
+        if (key == VK_RETURN) ++searches;
+    };
+    std::vector<unsigned short> previewed;
+    desk.script()
+        .key(VK_RETURN)
+        .chord(VK_SHIFT, VK_RETURN)
+        .chord(VK_CONTROL, VK_RETURN)
+        .call([&] {
+            EXPECT_EQ(searches, 3);
+            Form1->SetKeyPreview(true);
+            Form1->OnKeyDown = [&](TObject*, unsigned short& key, TShiftState) {
+                previewed.push_back(key);
+                key = 0;  // swallowed before the edit sees it
+            };
+        })
+        .key(VK_RETURN)
+        .call([&] { app.Terminate(); });
+    app.Run();
+    EXPECT_EQ(searches, 3);
+    EXPECT_EQ(previewed, (std::vector<unsigned short>{VK_RETURN}));
 }
 
 // A dialog with OK (default) and Cancel (cancel) buttons and an edit.

@@ -97,6 +97,7 @@ void TWinControl::FocusChild(TWinControl* control)
 }
 
 void TWinControl::FocusChanged(TWinControl*) {}
+void TWinControl::ControlRemoving(TControl*) {}
 
 // A key the focused control does not want for itself may be a dialog key of its form (Tab,
 // Enter, Escape, arrows): true when the form took it.
@@ -122,6 +123,18 @@ bool TWinControl::HandleDialogKeys(TMessage& m)
     return root->Perform(CM_DIALOGKEY, m.WParam, m.LParam) != 0;
 }
 
+namespace {
+
+// The top parent that sees the keys of `control` first, if it asks to.
+TWinControl* Previewer(TWinControl* control)
+{
+    TWinControl* root = control;
+    while (root->Parent()) root = root->Parent();
+    return root != control && root->PreviewsKeys() ? root : nullptr;
+}
+
+}  // namespace
+
 void TWinControl::DoEnter()
 {
     if (OnEnter) OnEnter(this);
@@ -134,6 +147,7 @@ void TWinControl::DoExit()
 
 bool TWinControl::DoKeyDown(TMessage& m)
 {
+    if (TWinControl* root = Previewer(this); root && root->DoKeyDown(m)) return true;
     if (!OnKeyDown) return false;
     unsigned short key = m.CharCode();
     OnKeyDown(this, key, ShiftFromKeyboard());
@@ -143,6 +157,7 @@ bool TWinControl::DoKeyDown(TMessage& m)
 
 bool TWinControl::DoKeyUp(TMessage& m)
 {
+    if (TWinControl* root = Previewer(this); root && root->DoKeyUp(m)) return true;
     if (!OnKeyUp) return false;
     unsigned short key = m.CharCode();
     OnKeyUp(this, key, ShiftFromKeyboard());
@@ -152,6 +167,7 @@ bool TWinControl::DoKeyUp(TMessage& m)
 
 bool TWinControl::DoKeyPress(TMessage& m)
 {
+    if (TWinControl* root = Previewer(this); root && root->DoKeyPress(m)) return true;
     if (!OnKeyPress) return false;
     char32_t ch = char32_t(m.WParam);
     OnKeyPress(this, ch);

@@ -232,6 +232,9 @@ void TWinControl::RemoveControl(TControl* control)
 {
     if (control->parent_ != this) return;
     if (!IsDestroying()) Perform(CM_CONTROLLISTCHANGE, WPARAM(control), FALSE);
+    TWinControl* root = this;
+    while (root->parent_) root = root->parent_;
+    root->ControlRemoving(control);
     if (!control->Is<TWinControl>()) control->Invalidate();
     if (captureChild_ == control) {
         captureChild_ = nullptr;

@@ -64,6 +64,10 @@ public:
     // a form keeps its active control by them.
     virtual void FocusChild(TWinControl* control);
     virtual void FocusChanged(TWinControl* focused);
+    // The top parent hears that `control` (and all inside it) is leaving the tree.
+    virtual void ControlRemoving(TControl* control);
+    // Whether this top parent sees its controls' keys before they do (a form's KeyPreview).
+    virtual bool PreviewsKeys() const { return false; }
     // The window exists and it and all its parents are shown.
     bool Showing() const { return showing_; }
 

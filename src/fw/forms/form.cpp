@@ -208,6 +208,26 @@ void TCustomForm::FocusChanged(TWinControl* focused)
     Perform(CM_FOCUSCHANGED, 0, LPARAM(static_cast<TControl*>(now)));
 }
 
+namespace {
+
+bool Inside(const TControl* c, const TControl* outer)
+{
+    for (; c; c = c->Parent())
+        if (c == outer) return true;
+    return false;
+}
+
+}  // namespace
+
+// Forget a control that goes, so that no pointer to it stays behind.
+void TCustomForm::ControlRemoving(TControl* control)
+{
+    if (Inside(activeControl_, control)) activeControl_ = nullptr;
+    if (Inside(focusedControl_, control)) focusedControl_ = nullptr;
+    if (TScreen* screen = fw::Screen(); screen && Inside(screen->ActiveControl(), control))
+        screen->SetActiveControl(nullptr);
+}
+
 void TCustomForm::DoCreate()
 {
     if (OnCreate) OnCreate(this);

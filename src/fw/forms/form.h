@@ -58,6 +58,8 @@ public:
     void SetFocus() override;
     void FocusChild(TWinControl* control) override;
     void FocusChanged(TWinControl* focused) override;
+    void ControlRemoving(TControl* control) override;
+    bool PreviewsKeys() const override { return keyPreview_; }
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
