@@ -1,6 +1,7 @@
 #include <functional>
 #include <string>
 
+#include "base/error.h"
 #include "gtest/gtest.h"
 #include "plat/backend/headless/headless_desktop.h"
 #include "plat/dialogs/dialog.h"
@@ -17,24 +18,56 @@
 namespace plat {
 namespace {
 
-// A "Doomed" window destroys itself on the nth arrival of gDoom.message.
+// A "Doomed" window destroys itself (or throws) on the nth arrival of gDoom.message.
 struct Doom {
     UINT message = 0;
     int nth = 0;
+    bool throws = false;
 };
 Doom gDoom;
+int gScrolls = 0;  // WM_VSCROLL heard
 
 LRESULT DoomedProc(HWND h, UINT m, WPARAM w, LPARAM l)
 {
-    if (m == gDoom.message && gDoom.nth > 0 && --gDoom.nth == 0) DestroyWindow(h);
+    if (m == gDoom.message && gDoom.nth > 0 && --gDoom.nth == 0) {
+        if (gDoom.throws) throw base::Error("thrown on purpose");
+        DestroyWindow(h);
+    }
     if (m == WM_VSCROLL) {
+        ++gScrolls;
         if (LOWORD(w) == SB_LINEDOWN && IsWindow(h)) SetScrollPos(h, SB_VERT, GetScrollPos(h, SB_VERT) + 1, TRUE);
         return 0;
     }
     return DefWindowProc(h, m, w, l);
 }
 
-class ModalLoopOwnerGone : public ::testing::Test {
+enum class Loop { MessageBox, Menu, Move, Size, Arrow, CloseBox };
+
+// The screen points the mouse loops start from, on a window made by make().
+POINT Caption() { return {200, 110}; }
+POINT BottomRight() { return {399, 299}; }
+POINT ArrowDown(HWND h)
+{
+    FrameLayout f = LayoutFrameOf(h);
+    return {100 + f.vscroll.left + 8, 100 + f.vscroll.bottom - 8};
+}
+POINT CloseBox(HWND h)
+{
+    FrameLayout f = LayoutFrameOf(h);
+    return {100 + f.close.left + 5, 100 + f.close.top + 5};
+}
+
+// Runs the loop until it returns; its answer (the box's button, the menu's command, else 0).
+int RunLoop(Loop loop, HWND h, HeadlessDesktop& desk, HMENU menu)
+{
+    switch (loop) {
+    case Loop::MessageBox: return MessageBox(h, "Delete the entry?", "Sentavia", MB_OKCANCEL);
+    case Loop::Menu: return int(TrackPopupMenu(menu, TPM_RETURNCMD, 150, 150, h));
+    default: desk.run(); return 0;
+    }
+}
+
+class ModalLoops : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -67,39 +100,53 @@ protected:
         });
         return n;
     }
+    // The loop run again on a new window, to its end as the user would.
+    void runToItsEnd(Loop loop, HMENU menu, const std::string& name)
+    {
+        HWND again = make();
+        RECT before = WindowRect(again);
+        switch (loop) {
+        case Loop::MessageBox:
+            desk.script().key(VK_RETURN);
+            EXPECT_EQ(RunLoop(loop, again, desk, menu), IDOK) << name;
+            break;
+        case Loop::Menu:
+            desk.script().key(VK_DOWN).key(VK_DOWN).key(VK_RETURN);
+            EXPECT_EQ(RunLoop(loop, again, desk, menu), 102) << name;
+            break;
+        case Loop::Move:
+            desk.script().drag(Caption().x, Caption().y, Caption().x + 50, Caption().y + 30);
+            RunLoop(loop, again, desk, menu);
+            EXPECT_EQ(WindowRect(again), before.offset(50, 30)) << name;
+            break;
+        case Loop::Size:
+            desk.script().drag(BottomRight().x, BottomRight().y, BottomRight().x + 60, BottomRight().y + 40);
+            RunLoop(loop, again, desk, menu);
+            EXPECT_EQ(WindowRect(again), (RECT{100, 100, 460, 340})) << name;
+            break;
+        case Loop::Arrow:
+            desk.script().click(ArrowDown(again).x, ArrowDown(again).y);
+            RunLoop(loop, again, desk, menu);
+            EXPECT_EQ(GetScrollPos(again, SB_VERT), 1) << name;
+            break;
+        case Loop::CloseBox:
+            desk.script().click(CloseBox(again).x, CloseBox(again).y);
+            RunLoop(loop, again, desk, menu);
+            EXPECT_FALSE(IsWindow(again)) << name << ": closed";
+            break;
+        }
+        EXPECT_EQ(GetCapture(), HWND{}) << name;
+        EXPECT_TRUE(IsWindowEnabled(again) || !IsWindow(again)) << name;
+        DestroyWindow(again);
+        desk.run();
+    }
     HeadlessDesktop desk;
 };
-
-enum class Loop { MessageBox, Menu, Move, Size, Arrow, CloseBox };
-
-// The screen points the mouse loops start from, on a window made by make().
-POINT Caption() { return {200, 110}; }
-POINT BottomRight() { return {399, 299}; }
-POINT ArrowDown(HWND h)
-{
-    FrameLayout f = LayoutFrameOf(h);
-    return {100 + f.vscroll.left + 8, 100 + f.vscroll.bottom - 8};
-}
-POINT CloseBox(HWND h)
-{
-    FrameLayout f = LayoutFrameOf(h);
-    return {100 + f.close.left + 5, 100 + f.close.top + 5};
-}
-
-// Runs the loop until it returns; its answer (the box's button, the menu's command, else 0).
-int RunLoop(Loop loop, HWND h, HeadlessDesktop& desk, HMENU menu)
-{
-    switch (loop) {
-    case Loop::MessageBox: return MessageBox(h, "Delete the entry?", "Sentavia", MB_OKCANCEL);
-    case Loop::Menu: return int(TrackPopupMenu(menu, TPM_RETURNCMD, 150, 150, h));
-    default: desk.run(); return 0;
-    }
-}
 
 // A loop whose owner is destroyed from inside it (by the script while it waits for input, or by
 // a handler of the owner) returns at once instead of waiting for input that can never come, and
 // leaves nothing behind; the same loop then runs to its end.
-TEST_F(ModalLoopOwnerGone, TheLoopReturnsAndRunsAgain)
+TEST_F(ModalLoops, OwnerDestroyedInsideTheLoopEndsIt)
 {
     HMENU menu = CreatePopupMenu();
     AppendMenu(menu, MF_STRING, 101, "&New");
@@ -144,42 +191,63 @@ TEST_F(ModalLoopOwnerGone, TheLoopReturnsAndRunsAgain)
         EXPECT_TRUE(ModalLoop::Running().empty()) << c.name;
         gDoom = {};
 
-        HWND again = make();
-        RECT before = WindowRect(again);
-        switch (c.loop) {
-        case Loop::MessageBox:
-            desk.script().key(VK_RETURN);
-            EXPECT_EQ(RunLoop(c.loop, again, desk, menu), IDOK) << c.name;
-            break;
-        case Loop::Menu:
-            desk.script().key(VK_DOWN).key(VK_DOWN).key(VK_RETURN);
-            EXPECT_EQ(RunLoop(c.loop, again, desk, menu), 102) << c.name;
-            break;
-        case Loop::Move:
-            desk.script().drag(Caption().x, Caption().y, Caption().x + 50, Caption().y + 30);
-            RunLoop(c.loop, again, desk, menu);
-            EXPECT_EQ(WindowRect(again), before.offset(50, 30)) << c.name;
-            break;
-        case Loop::Size:
-            desk.script().drag(BottomRight().x, BottomRight().y, BottomRight().x + 60, BottomRight().y + 40);
-            RunLoop(c.loop, again, desk, menu);
-            EXPECT_EQ(WindowRect(again), (RECT{100, 100, 460, 340})) << c.name;
-            break;
-        case Loop::Arrow:
-            desk.script().click(ArrowDown(again).x, ArrowDown(again).y);
-            RunLoop(c.loop, again, desk, menu);
-            EXPECT_EQ(GetScrollPos(again, SB_VERT), 1) << c.name;
-            break;
-        case Loop::CloseBox:
-            desk.script().click(CloseBox(again).x, CloseBox(again).y);
-            RunLoop(c.loop, again, desk, menu);
-            EXPECT_FALSE(IsWindow(again)) << c.name << ": closed";
-            break;
-        }
+        runToItsEnd(c.loop, menu, c.name);
+    }
+    DestroyMenu(menu);
+}
+
+// An exception out of a loop (the script running dry, the owner throwing) gives back what the
+// loop took: the mouse, the disabled owner, the box it opened, the pressed look and the repeat
+// of a held arrow. The same loop then runs to its end.
+TEST_F(ModalLoops, ExceptionOutOfTheLoopGivesEverythingBack)
+{
+    HMENU menu = CreatePopupMenu();
+    AppendMenu(menu, MF_STRING, 101, "&New");
+    AppendMenu(menu, MF_STRING, 102, "&Open");
+    using Steps = std::function<void(InputScript&, HWND)>;
+    struct Case {
+        const char* name;
+        Loop loop;
+        Doom doom;  // none: the script runs dry
+        Steps steps;
+    } cases[] = {
+        {"message box, script runs dry", Loop::MessageBox, {}, [](InputScript&, HWND) {}},
+        {"message box, owner throws on its timer", Loop::MessageBox, {WM_TIMER, 1, true},
+         [](InputScript& s, HWND) { s.advance(200); }},
+        {"moving, script runs dry", Loop::Move, {},
+         [](InputScript& s, HWND) { s.move(Caption().x, Caption().y).press().move(220, 120); }},
+        {"sizing, throws on WM_SIZING", Loop::Size, {WM_SIZING, 1, true},
+         [](InputScript& s, HWND) { s.move(BottomRight().x, BottomRight().y).press().move(420, 320).release(); }},
+        {"held arrow, throws on the repeat", Loop::Arrow, {WM_VSCROLL, 2, true},
+         [](InputScript& s, HWND h) { s.move(ArrowDown(h).x, ArrowDown(h).y).press().advance(450).release(); }},
+        {"held close box, script runs dry", Loop::CloseBox, {},
+         [](InputScript& s, HWND h) { s.move(CloseBox(h).x, CloseBox(h).y).press(); }},
+    };
+    for (const Case& c : cases) {
+        HWND h = make();
+        SetTimer(h, 1, 100);
+        gDoom = c.doom;
+        c.steps(desk.script(), h);
+        EXPECT_THROW(RunLoop(c.loop, h, desk, menu), base::Error) << c.name;
+        gDoom = {};
+        desk.script().clear();
+        KillTimer(h, 1);
+        EXPECT_TRUE(IsWindow(h)) << c.name;
+        EXPECT_TRUE(IsWindowEnabled(h)) << c.name;
+        EXPECT_EQ(TopLevelWindows(), 1) << c.name << ": the box is gone";
         EXPECT_EQ(GetCapture(), HWND{}) << c.name;
-        EXPECT_TRUE(IsWindowEnabled(again) || !IsWindow(again)) << c.name;
-        DestroyWindow(again);
+        EXPECT_FALSE(desk.captured()) << c.name;
+        EXPECT_TRUE(ModalLoop::Running().empty()) << c.name;
+        SCROLLBARINFO bar;
+        GetScrollBarInfo(h, OBJID_VSCROLL, &bar);
+        for (DWORD state : bar.rgstate) EXPECT_FALSE(state & STATE_SYSTEM_PRESSED) << c.name;
+        int scrolls = gScrolls;
+        desk.advance(1000);
+        EXPECT_EQ(gScrolls, scrolls) << c.name << ": the repeat stopped";
+        DestroyWindow(h);
         desk.run();
+
+        runToItsEnd(c.loop, menu, c.name);
     }
     DestroyMenu(menu);
 }
