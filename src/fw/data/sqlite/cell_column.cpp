@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "base/error.h"
+#include "fw/data/sqlite/huge_pages.h"
 
 namespace fw::sqlite {
 namespace {
@@ -45,6 +46,9 @@ void CellColumn::reserve(std::size_t rows, std::size_t bytesPerRow) {
     types_.reserve(rows);
     ends_.reserve(rows + 1);
     bytes_.reserve(std::min<std::size_t>(rows * bytesPerRow, std::numeric_limits<std::uint32_t>::max()));
+    adviseHugePages(types_.data(), types_.capacity());
+    adviseHugePages(ends_.data(), ends_.capacity() * sizeof ends_[0]);
+    adviseHugePages(bytes_.data(), bytes_.capacity());
 }
 
 void CellColumn::appendBytes(CellType type, const void* data, std::size_t size) {

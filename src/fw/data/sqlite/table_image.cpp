@@ -9,6 +9,7 @@
 
 #include "base/error.h"
 #include "fw/data/sqlite/case_fold.h"
+#include "fw/data/sqlite/huge_pages.h"
 #include "fw/data/sqlite/quote_name.h"
 #include "fw/data/sqlite/statement.h"
 
@@ -42,6 +43,7 @@ TableImage::TableImage(sqlite3* db, std::string table, std::vector<ColumnInfo> c
         if (rowsHint > 0 && rowsHint < std::numeric_limits<std::uint32_t>::max()) {
             const auto hint = static_cast<std::size_t>(rowsHint);
             rowids_.reserve(hint);
+            adviseHugePages(rowids_.data(), rowids_.capacity() * sizeof rowids_[0]);
             for (std::size_t c = 0; c < columns_.size(); ++c)
                 if (shortIndex_[c] >= 0)
                     cells_[static_cast<std::size_t>(shortIndex_[c])].reserve(hint, columns_[c].kind == ColumnKind::ShortText ? 40 : 8);
