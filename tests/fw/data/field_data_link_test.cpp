@@ -6,18 +6,13 @@
 #include "fw/data/ado_connection.h"
 #include "fw/data/ado_query.h"
 #include "fw/data/data_source.h"
+#include "fw/data/memo_text.h"
 
 namespace {
 
 using namespace fw;
 
-// What a data-bound memo shows: the long field's whole value, a short field's display text,
-// nothing without a field.
-std::string shown(const TFieldDataLink& link) {
-    TField* field = link.Field();
-    if (!field) return "";
-    return field->IsBlob() ? field->AsString() : field->DisplayText();
-}
+std::string shown(const TFieldDataLink& link) { return DataBoundMemoText(link); }
 
 TEST(FieldDataLink, FollowsTheRecordAndFindsItsFieldAgain) {
     const std::string path = makeDictionary(dataScratchFolder(), {{"One", "First text"}, {"Two", "Second text"}});
@@ -42,6 +37,10 @@ TEST(FieldDataLink, FollowsTheRecordAndFindsItsFieldAgain) {
     query->Open();
     EXPECT_EQ(shown(memo), "First text");
     EXPECT_EQ(shown(name), "One");
+    TFieldDataLink id;
+    id.SetFieldName("id");
+    id.SetDataSource(source);
+    EXPECT_EQ(shown(id), "1");
     query->Next();
     EXPECT_EQ(texts.back(), "Second text");
     query->Close();
