@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/error.h"
 #include "fw/data/sqlite/cell_column.h"
 #include "fw/data/sqlite/column_info.h"
 
@@ -45,9 +46,13 @@ public:
     virtual void deleteRow(std::size_t position) = 0;
     virtual bool canWrite() const { return false; }
     // Writes the values (one per column; none: unchanged) of the record at `position`.
-    virtual void updateRow(std::size_t position, const std::vector<std::optional<OwnedValue>>& values);
+    virtual void updateRow(std::size_t, const std::vector<std::optional<OwnedValue>>&) {
+        throw base::Error("This result cannot be changed");
+    }
     // Adds a record at `position` (rowCount(): at the end); returns where it now stands.
-    virtual std::size_t insertRow(std::size_t position, const std::vector<std::optional<OwnedValue>>& values);
+    virtual std::size_t insertRow(std::size_t, const std::vector<std::optional<OwnedValue>>&) {
+        throw base::Error("This result cannot be changed");
+    }
 };
 
 }  // namespace fw
