@@ -44,7 +44,12 @@ TEST(GraphicsCanvas, GivesTheContextItsOwnObjectsBackAndFreesWhatItMade)
     m.canvas.TextOut(12, 0, "Ab");
     EXPECT_EQ(plat::GetObjectType(selectedFont), 0u);
 
-    plat::HGDIOBJ penHandle = plat::GetCurrentObject(m.dc, plat::OBJ_PEN);
+    // Drawing on the handle directly finds the canvas's objects in it.
+    m.canvas.Pen()->SetColor(clBlue);
+    plat::HDC direct = m.canvas.Handle();
+    plat::HGDIOBJ penHandle = plat::GetCurrentObject(direct, plat::OBJ_PEN);
+    EXPECT_EQ(penHandle, m.canvas.Pen()->Handle());
+    EXPECT_EQ(plat::GetBkColor(direct), 0x0000FFu);
     m.canvas.SetHandle({});
     EXPECT_EQ(plat::GetCurrentObject(m.dc, plat::OBJ_FONT), ownFont);
     EXPECT_EQ(plat::GetCurrentObject(m.dc, plat::OBJ_PEN), ownPen);

@@ -25,7 +25,10 @@ TCanvas::~TCanvas()
 
 plat::HDC TCanvas::Handle()
 {
-    requireHandle();
+    // Whoever draws on the context directly finds the canvas's font, pen and brush in it.
+    requireFont();
+    requirePen();
+    requireBrush();
     return dc_;
 }
 

@@ -45,6 +45,7 @@ public:
     TCanvas();
     ~TCanvas() override;
 
+    // The context with the canvas's font, pen and brush selected, for drawing calls of its own.
     plat::HDC Handle();
     // Attaches a context (null detaches). The canvas does not own it.
     void SetHandle(plat::HDC dc);
