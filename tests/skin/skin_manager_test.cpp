@@ -101,6 +101,20 @@ TEST_F(SkinManagerTest, PackedFileBeatsFolderOfTheSameName)
     EXPECT_EQ(manager.Skin()->SkinData.SkinPath, base::joinPath(dir, "Calm") + "/");
 }
 
+TEST_F(SkinManagerTest, FileThatIsNoArchiveIsWarnedAboutAndPassedOver)
+{
+    addInternal();
+    std::vector<std::string> warnings;
+    manager.SetWarning([&](const std::string& text, const std::string&) { warnings.push_back(text); });
+    writeBytes(base::joinPath(program, "Odd.asz"), bytesOf("PK\3\4 not a skin"));
+    manager.SetSkinDirectory(program);
+    manager.SetSkinName("Odd");
+    manager.SetActive(true);
+    EXPECT_EQ(warnings, std::vector<std::string>{"Loaded data is not a packed skin file"});
+    EXPECT_TRUE(manager.Active());
+    EXPECT_EQ(manager.SkinName(), skin::kInternalSkinName);
+}
+
 TEST_F(SkinManagerTest, SkinNamesFromInternalSkinsAndTheFolder)
 {
     addInternal();

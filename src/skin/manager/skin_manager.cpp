@@ -113,13 +113,13 @@ bool TsSkinManager::loadSkin()
     if (!commonSections_.empty()) common = std::make_unique<OptionsText>(OptionsText::parse(commonSections_));
     const FolderImageSource commonImages(full);
 
-    // A packed file beats a folder of the same name.
+    // A packed file beats a folder of the same name. One that is no archive (the user has been
+    // warned) is passed over as if it were not there.
     const std::string packedPath = base::joinPath(full, skinName_ + ".asz");
-    if (base::fileExists(packedPath)) {
-        std::unique_ptr<TacSkinConvertor> archive;
-        if (!LoadPackedSkinFile(packedPath, archive, true, warning_)) return false;
-        const OptionsText options = OptionsText::parseBytes(textOf(*archive->Options));
-        const ArchiveImageSource images(*archive);
+    std::unique_ptr<TacSkinConvertor> packed;
+    if (base::fileExists(packedPath) && LoadPackedSkinFile(packedPath, packed, true, warning_)) {
+        const OptionsText options = OptionsText::parseBytes(textOf(*packed->Options));
+        const ArchiveImageSource images(*packed);
         auto loaded = std::make_unique<LoadedSkin>(
             skin::loadSkin({&options, &images, common.get(), &commonImages}, packedPath, this));
         loaded->SkinData.SkinPath = full + "/";
