@@ -6,6 +6,7 @@
 #include "base/error.h"
 #include "base/file.h"
 #include "base/letter_case.h"
+#include "base/utf8.h"
 
 namespace fw {
 
@@ -363,9 +364,36 @@ void TStringList::CustomSort(const TStringListSortCompare& compare)
 
 void TStringList::Sort()
 {
-    CustomSort([](const TStringList& list, int a, int b) {
-        return list.CompareStrings(list.items_[std::size_t(a)].text, list.items_[std::size_t(b)].text);
-    });
+    if (Count() < 2) return;
+    if (caseSensitive_) {
+        CustomSort([](const TStringList& list, int a, int b) {
+            return list.CompareStrings(list.items_[std::size_t(a)].text, list.items_[std::size_t(b)].text);
+        });
+        return;
+    }
+    // Each line's upper-case code points are found once; compared in order they give exactly
+    // CompareStrings' order, which Find relies on.
+    std::vector<std::u32string> keys;
+    keys.reserve(items_.size());
+    for (const Item& item : items_) {
+        std::u32string key;
+        for (std::size_t at = 0; at < item.text.size();) {
+            base::DecodedCodePoint c = base::decodeUtf8(item.text, at);
+            key.push_back(base::toUpperCodePoint(c.codePoint));
+            at += c.length;
+        }
+        keys.push_back(std::move(key));
+    }
+    Changing();
+    std::vector<int> order(items_.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return keys[std::size_t(a)] < keys[std::size_t(b)]; });
+    std::vector<Item> sorted;
+    sorted.reserve(items_.size());
+    for (int i : order) sorted.push_back(std::move(items_[std::size_t(i)]));
+    items_ = std::move(sorted);
+    Changed();
 }
 
 void TStringList::SetSorted(bool sorted)
