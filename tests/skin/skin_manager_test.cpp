@@ -3,9 +3,12 @@
 #include <filesystem>
 
 #include "base/file.h"
+#include "fw/forms/application.h"
+#include "plat/backend/headless/headless_desktop.h"
 #include "plat/system/sys_colors.h"
 #include "scratch_folder.h"
 #include "skin/internal/internal_skin.h"
+#include "skin/manager/skin_engine_state.h"
 #include "skin/manager/skin_manager.h"
 #include "skin/manager/skin_paths.h"
 #include "skin/pack/archive_writer.h"
@@ -131,6 +134,21 @@ TEST_F(SkinManagerTest, SkinNamesFromInternalSkinsAndTheFolder)
     EXPECT_EQ(names, (std::vector<std::string>{"A", skin::kInternalSkinName}));
     manager.GetSkinNames(names, 1);
     EXPECT_EQ(names, (std::vector<std::string>{skin::kInternalSkinName, "C"}));
+}
+
+TEST(DefaultSkinManager, IsTheFirstOfTheRunAndGoesWithIt)
+{
+    EXPECT_EQ(skin::DefaultManager(), nullptr);  // no run, no default
+    plat::HeadlessDesktop desk;
+    fw::TApplication app;
+    auto* first = new TsSkinManager(&app);
+    auto* second = new TsSkinManager(&app);
+    EXPECT_EQ(skin::DefaultManager(), first);
+    delete first;
+    EXPECT_EQ(skin::DefaultManager(), nullptr);
+    delete second;
+    // A manager still there when the run ends goes with it, after or before the engine state.
+    new TsSkinManager(&app);
 }
 
 TEST(SkinPaths, FullSkinDirectory)

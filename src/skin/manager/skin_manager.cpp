@@ -8,6 +8,7 @@
 #include "base/format.h"
 #include "base/letter_case.h"
 #include "plat/system/sys_colors.h"
+#include "skin/manager/skin_engine_state.h"
 #include "skin/manager/skin_paths.h"
 #include "skin/model/skin_loader.h"
 #include "skin/pack/load_packed_skin_file.h"
@@ -23,12 +24,19 @@ std::string_view textOf(const base::MemoryStream& s)
 
 }  // namespace
 
-TsSkinManager::TsSkinManager(fw::TComponent* owner) : fw::TComponent(owner), programFolder_(skin::programFolder()) {}
+TsSkinManager::TsSkinManager(fw::TComponent* owner) : fw::TComponent(owner), programFolder_(skin::programFolder())
+{
+    // The first manager of the run is the default one.
+    if (TsSkinEngineState* state = TsSkinEngineState::Find(true); state && !state->DefaultManager)
+        state->DefaultManager = this;
+}
 
 TsSkinManager::~TsSkinManager()
 {
     active_ = false;
     skin_.reset();
+    if (TsSkinEngineState* state = TsSkinEngineState::Find(false); state && state->DefaultManager == this)
+        state->DefaultManager = nullptr;
 }
 
 void TsSkinManager::SetActive(bool on)
