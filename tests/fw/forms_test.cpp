@@ -260,6 +260,33 @@ TEST_F(Forms, ModalFormEndsByItsButtonsByEnterAndEscapeAndMayRefuse)
     EXPECT_EQ(dialog->edit->Text(), "x");
 }
 
+TEST_F(Forms, ModalRunEndsCleanlyWhenItsFormGoesOrTheInputRunsOut)
+{
+    app.CreateForm(Form1);
+    Form1->Show();
+    TDialog* dialog = nullptr;
+    app.CreateForm(dialog);
+    // Freed by its own handler in the middle of the run.
+    desk.script().call([&] { delete dialog; });
+    EXPECT_EQ(dialog->ShowModal(), mrCancel);
+    EXPECT_TRUE(IsWindowEnabled(Form1->WindowHandle()));
+    EXPECT_EQ(Screen()->FormCount(), 1);
+
+    // An error that ends the run (here: no more input) leaves the other windows enabled.
+    TDialog* second = nullptr;
+    app.CreateForm(second);
+    EXPECT_THROW(second->ShowModal(), base::Error);
+    EXPECT_TRUE(IsWindowEnabled(Form1->WindowHandle()));
+    EXPECT_FALSE(second->Modal());
+    EXPECT_FALSE(second->Visible());
+    // Closed with "free": answered, then released.
+    second->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+    desk.script().call([&] { ClickOn(second->ok); });
+    EXPECT_EQ(second->ShowModal(), mrOk);
+    app.ProcessMessages();
+    EXPECT_EQ(Screen()->FormCount(), 1);
+}
+
 TEST_F(Forms, ClosingASecondFormHidesOrFreesItAndTheScreenForgetsIt)
 {
     app.CreateForm(Form1);

@@ -6,6 +6,7 @@
 #include "fw/forms/application.h"
 #include "plat/input.h"
 #include "plat/message_queue.h"
+#include "plat/modal_loop.h"
 #include "plat/system/sys_metrics.h"
 #include "plat/virtual_keys.h"
 #include "plat/window.h"
@@ -29,6 +30,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), canvas_(this)
 TCustomForm::~TCustomForm()
 {
     Destroying();
+    if (modalAlive_) *modalAlive_ = false;
     if (OnDestroy) {
         try {
             OnDestroy(this);
@@ -345,73 +347,70 @@ void TCustomForm::Release()
         delete this;
 }
 
-namespace {
-
-// Disables the other windows of the program for a modal run and gives them back after it,
-// also when an exception ends the run.
-class ModalRun {
-public:
-    ModalRun(TCustomForm& form, bool& modal) : modal_(modal), previous_(GetActiveWindow())
-    {
-        modal_ = true;
-        EnumWindows([&](HWND w) {
-            if (w != form.WindowHandle() && IsWindowVisible(w) && IsWindowEnabled(w)) {
-                EnableWindow(w, FALSE);
-                disabled_.push_back(w);
-            }
-            return true;
-        });
-    }
-    ~ModalRun()
-    {
-        for (HWND w : disabled_) EnableWindow(w, TRUE);
-        if (IsWindow(previous_)) SetActiveWindow(previous_);
-        modal_ = false;
-    }
-    ModalRun(const ModalRun&) = delete;
-    ModalRun& operator=(const ModalRun&) = delete;
-
-private:
-    bool& modal_;
-    HWND previous_;
-    std::vector<HWND> disabled_;
-};
-
-}  // namespace
-
 TModalResult TCustomForm::ShowModal()
 {
     if (Visible() || !Enabled() || modal_) throw base::Error("Cannot make a visible window modal");
     TApplication* app = Application();
     if (!app) throw base::Error("Forms run modally only while an application runs");
     if (GetCapture()) ReleaseCapture();
-    HandleNeeded();
+    HWND self = Handle();
     modalResult_ = mrNone;
-    {
-        ModalRun run(*this, modal_);
-        Show();
-        while (true) {
-            app->HandleMessage();
-            if (app->Terminated()) {
-                modalResult_ = mrCancel;
-                break;
+    // The loop's guard gives the other windows and the activation back on every way out; the
+    // flags say whether this form is still there to be told.
+    bool alive = true;
+    struct ModalState {
+        TCustomForm& form;
+        bool& alive;
+        ~ModalState()
+        {
+            if (!alive) return;
+            form.modal_ = false;
+            form.modalAlive_ = nullptr;
+            // An error ending the run must not leave the form up without its run.
+            try {
+                if (form.Visible()) form.Hide();
+            } catch (...) {
             }
-            if (modalResult_ == mrNone) continue;
-            // The button or Close asked to end the run: the form may still refuse.
-            TCloseAction action = caNone;
-            if (CloseQuery()) {
-                action = caHide;
-                DoClose(action);
-            }
-            if (action == caNone) {
-                modalResult_ = mrNone;
-                continue;
-            }
-            if (action == caFree) Release();
+        }
+    } state{*this, alive};
+    modal_ = true;
+    modalAlive_ = &alive;
+    ModalLoop loop(self);
+    if (HWND previous = GetActiveWindow(); previous && previous != self) loop.activateOnExit(previous);
+    EnumWindows([&](HWND w) {
+        if (w != self && IsWindowVisible(w)) loop.disable(w);
+        return true;
+    });
+    Show();
+    MSG msg;
+    while (loop.next(&msg)) {
+        app->Dispatch(msg);
+        if (!alive) break;
+        if (app->Terminated()) {
+            modalResult_ = mrCancel;
             break;
         }
-        if (HandleAllocated()) Hide();
+        if (modalResult_ == mrNone) continue;
+        // A button or Close asked to end the run: the form may still refuse.
+        TCloseAction action = caNone;
+        if (CloseQuery()) {
+            action = caHide;
+            DoClose(action);
+        }
+        if (action == caNone) {
+            modalResult_ = mrNone;
+            continue;
+        }
+        if (action == caFree) Release();
+        break;
     }
+    if (!alive) {
+        loop.leave();
+        return mrCancel;
+    }
+    if (modalResult_ == mrNone) modalResult_ = mrCancel;  // its window went, or the program quits
+    if (HandleAllocated()) Hide();
+    loop.leave();
     return modalResult_;
 }
 

@@ -104,6 +104,7 @@ private:
     TWinControl* focusedControl_ = nullptr;
     bool active_ = false;
     bool modal_ = false;
+    bool* modalAlive_ = nullptr;  // the running modal loop's "form still there"
     bool placed_ = false;
     TModalResult modalResult_ = mrNone;
     TControlCanvas canvas_;
