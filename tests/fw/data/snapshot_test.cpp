@@ -73,7 +73,7 @@ TEST_P(SnapshotTest, TheThreeStatementsGiveTheEnginesOrders) {
 
 TEST_P(SnapshotTest, SearchesAgreeWithTheEnginesLike) {
     for (const char* pattern : {"%модуль%", "%МОДУЛЬ%", "%a%", "%ab''c%", "%100%%", "%e_c%", "_____", "%ёлка%", "%zz%",
-                                "%", "Alpha", "%л%"}) {
+                                "%", "Alpha", "%л%", "%aal%", "%иb%", "%cb%"}) {  // the last three would straddle two names
         const std::string where = std::string("basicname LIKE('") + pattern + "')";
         const auto ours = run("SELECT * FROM dict WHERE " + where);
         // "AND 1" keeps the statement from being recognised, so the engine answers it.
@@ -167,6 +167,12 @@ TEST(Database, AFailingStatementRaisesTheEnginesMessage) {
               "no such column: nocolumn");
     EXPECT_NE(errorOf([&] { fw::sqlite::openSnapshot(db, "SELEKT"); }), "no error");
     EXPECT_NE(errorOf([&] { fw::sqlite::openSnapshot(db, ""); }), "no error");
+    // A table whose "SELECT *" holds a generated column is listed by the engine, alike.
+    RawConnection(db->path()).exec("CREATE TABLE gen (a INTEGER, b INTEGER GENERATED ALWAYS AS (a * 2))");
+    RawConnection(db->path()).exec("INSERT INTO gen (a) VALUES (1), (2)");
+    auto generated = fw::sqlite::openSnapshot(db, "SELECT * FROM gen");
+    ASSERT_EQ(generated->columns().size(), 2u);
+    EXPECT_EQ(generated->value(1, 1).integer, 4);
     // Other statements are the engine's, held whole.
     auto counted = fw::sqlite::openSnapshot(db, "SELECT count(*) AS n FROM dict");
     ASSERT_EQ(counted->rowCount(), 1u);

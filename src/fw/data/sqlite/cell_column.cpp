@@ -87,6 +87,12 @@ void CellColumn::append(sqlite3_stmt* stmt, int column) {
     }
 }
 
+std::size_t CellColumn::rowAt(std::size_t offset) const {
+    // The last row starting at or before the offset; empty rows share their start with the next.
+    const auto after = std::upper_bound(ends_.begin(), ends_.end(), static_cast<std::uint32_t>(offset));
+    return static_cast<std::size_t>(after - ends_.begin()) - 1;
+}
+
 Cell CellColumn::cell(std::size_t row) const {
     Cell result;
     result.type = types_[row];

@@ -38,6 +38,10 @@ public:
         return std::string_view(bytes_).substr(ends_[row], ends_[row + 1] - ends_[row]);
     }
     std::size_t byteCount() const { return bytes_.size(); }
+    // The bytes of all rows back to back, and the row whose bytes hold `offset`.
+    std::string_view allBytes() const { return bytes_; }
+    std::size_t rowAt(std::size_t offset) const;
+    std::size_t rowEnd(std::size_t row) const { return ends_[row + 1]; }
     bool allTextOrNull() const { return nonText_ == 0; }
 
 private:

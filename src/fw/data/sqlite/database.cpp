@@ -87,6 +87,11 @@ std::optional<std::vector<ColumnInfo>> Database::tableColumns(const std::string&
     if (!kind.step()) return std::nullopt;
     if (base::toUpperAscii(kind.text(1)).find("WITHOUT ROWID") != std::string::npos) return std::nullopt;
 
+    // Generated columns show in "SELECT *" but not in the plain column list: such tables are the engine's.
+    Statement hidden(db_, "SELECT count(*) FROM pragma_table_xinfo(?1) WHERE hidden <> 0");
+    hidden.bind(1, name);
+    if (hidden.step() && hidden.integer(0) > 0) return std::nullopt;
+
     Statement info(db_, "SELECT name, type, pk, (SELECT count(*) FROM pragma_table_info(?1) WHERE pk > 0) "
                         "FROM pragma_table_info(?1)");
     info.bind(1, name);

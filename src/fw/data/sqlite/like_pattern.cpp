@@ -100,6 +100,13 @@ bool LikePattern::matchesEverything() const {
     return true;
 }
 
+std::optional<std::string_view> LikePattern::containedText() const {
+    if (segments_.size() != 3 || !segments_[0].empty() || !segments_[2].empty()) return std::nullopt;
+    const std::string& text = segments_[1];
+    if (text.empty() || text.find('_') != std::string::npos) return std::nullopt;
+    return std::string_view(text);
+}
+
 bool LikePattern::matches(std::string_view text) const { return matchesFolded(caseFolded(text)); }
 
 }  // namespace fw::sqlite

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,8 @@ public:
 
     // True for a pattern that every text matches ("%", "%%" ...).
     bool matchesEverything() const;
+    // For "%text%" with no "_" in the text: the folded text, which a search may look for directly.
+    std::optional<std::string_view> containedText() const;
 
 private:
     // The folded pieces between the "%" signs; "_" inside a piece stands for one character.

@@ -62,8 +62,19 @@ std::unique_ptr<Snapshot> fromImage(const std::shared_ptr<Database>& db, const S
     const LikePattern pattern(select.likePattern);
     const CellColumn& folded = image->folded(likeIdx);
     RowList matches;
-    for (std::uint32_t r = 0; r < image->size(); ++r)
-        if (image->alive(r) && !folded.isNull(r) && pattern.matchesFolded(folded.bytesOf(r))) matches.push_back(r);
+    if (const auto text = pattern.containedText()) {
+        // "%text%": one search through all the names back to back, keeping hits inside one name.
+        const std::string_view all = folded.allBytes();
+        for (std::size_t at = all.find(*text); at != std::string_view::npos;) {
+            const std::size_t row = folded.rowAt(at);
+            const bool inside = at + text->size() <= folded.rowEnd(row);
+            if (inside && image->alive(static_cast<std::uint32_t>(row))) matches.push_back(static_cast<std::uint32_t>(row));
+            at = all.find(*text, inside ? folded.rowEnd(row) : at + 1);
+        }
+    } else {
+        for (std::uint32_t r = 0; r < image->size(); ++r)
+            if (image->alive(r) && !folded.isNull(r) && pattern.matchesFolded(folded.bytesOf(r))) matches.push_back(r);
+    }
 
     // A few matches are sorted; many are picked out of the kept order of all rows.
     if (matches.size() > image->size() / 16) {
