@@ -7,6 +7,7 @@
 #include "controls_fixture.h"
 #include "plat/controls/button_dialog_codes.h"
 #include "plat/controls/button_styles.h"
+#include "plat/input.h"
 #include "plat/message_queue.h"
 #include "plat/window.h"
 #include "plat/window_pos.h"
@@ -180,6 +181,46 @@ TEST_F(ControlsDesktop, GraphicChildGetsMouseInItsOwnCoordinatesAndHoverNotices)
     desk.script().move(160, 130).press().move(290, 190).release();
     desk.run();
     EXPECT_EQ(events, (std::vector<std::string>{"down 10,10"}));
+}
+
+// Writes down the notifications a skinned control reacts to.
+class Listener : public TestPanel {
+    FW_CLASS(Listener, TestPanel)
+public:
+    using TestPanel::TestPanel;
+    std::vector<std::string> log;
+
+protected:
+    void Dispatch(TMessage& m) override
+    {
+        if (m.Msg == CM_SHOWINGCHANGED) log.push_back(Showing() ? "showing" : "hidden");
+        if (m.Msg == CM_ENABLEDCHANGED) log.push_back(Enabled() ? "enabled" : "disabled");
+        if (m.Msg == CM_TEXTCHANGED) log.push_back("text " + Text());
+        TestPanel::Dispatch(m);
+    }
+};
+
+TEST_F(ControlsDesktop, ShowingFollowsTheWindowAndItsParentsAndStateChangesAreNotified)
+{
+    HostWindow host(nullptr);
+    host.SetVisible(false);
+    host.SetBounds(0, 0, 200, 100);
+    auto* panel = new TestPanel(&host);
+    panel->SetParent(&host);
+    auto* memo = new Listener(&host);
+    memo->SetParent(panel);
+    host.HandleNeeded();
+    EXPECT_TRUE(memo->log.empty());  // a window, but its form is hidden
+    ShowWindow(host.WindowHandle(), SW_SHOW);
+    panel->Hide();
+    panel->Show();
+    memo->SetEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(memo->WindowHandle()));
+    memo->SetText("descr");
+    memo->SetText("descr");  // no change, no notice
+    DestroyWindow(memo->WindowHandle());
+    EXPECT_EQ(memo->log,
+              (std::vector<std::string>{"showing", "hidden", "showing", "disabled", "text descr", "hidden"}));
 }
 
 TEST_F(ControlsDesktop, AnExceptionFromAHandlerGoesToTheApplication)
