@@ -88,7 +88,12 @@ TEST(GraphicsFont, TellsOfEachRealChangeOnceAndRemakesItsHandleOnlyForItsLook)
     EXPECT_TRUE(copy.InheritsFrom("TGraphicsObject"));
 
     TFont fromHandle;
-    fromHandle.SetHandle(font.Handle());
+    plat::LOGFONT turned = font.LogFont();
+    turned.lfEscapement = -2700;
+    plat::HFONT made = plat::CreateFontIndirect(&turned);
+    fromHandle.SetHandle(made);
+    plat::DeleteObject(made);
+    EXPECT_EQ(fromHandle.Orientation(), -2700);
     EXPECT_EQ(fromHandle.Height(), -16);
     EXPECT_EQ(fromHandle.Style(), (TFontStyles{fsBold, fsUnderline}));
 }

@@ -76,10 +76,19 @@ void TFont::SetPitch(TFontPitch pitch)
     lookChanged();
 }
 
+void TFont::SetOrientation(int tenthsOfDegrees)
+{
+    if (tenthsOfDegrees == orientation_) return;
+    orientation_ = tenthsOfDegrees;
+    lookChanged();
+}
+
 plat::LOGFONT TFont::LogFont() const
 {
     plat::LOGFONT lf;
     lf.lfHeight = height_;
+    lf.lfEscapement = orientation_;
+    lf.lfOrientation = orientation_;
     lf.lfWeight = style_.Contains(fsBold) ? plat::FW_BOLD : plat::FW_NORMAL;
     lf.lfItalic = style_.Contains(fsItalic);
     lf.lfUnderline = style_.Contains(fsUnderline);
@@ -118,6 +127,7 @@ void TFont::SetHandle(plat::HFONT font)
     if (lf.lfUnderline) look.style_.Include(fsUnderline);
     if (lf.lfStrikeOut) look.style_.Include(fsStrikeOut);
     look.charset_ = lf.lfCharSet;
+    look.orientation_ = lf.lfEscapement;
     look.pitch_ = lf.lfPitchAndFamily <= plat::BYTE(fpFixed) ? TFontPitch(lf.lfPitchAndFamily) : fpDefault;
     Assign(look);
 }
@@ -125,7 +135,7 @@ void TFont::SetHandle(plat::HFONT font)
 bool TFont::SameAs(const TFont& o) const
 {
     return name_ == o.name_ && height_ == o.height_ && color_ == o.color_ && style_ == o.style_ &&
-           charset_ == o.charset_ && pitch_ == o.pitch_;
+           charset_ == o.charset_ && pitch_ == o.pitch_ && orientation_ == o.orientation_;
 }
 
 void TFont::Assign(const TPersistent& from)
@@ -135,13 +145,14 @@ void TFont::Assign(const TPersistent& from)
     const TFont& source = *other;
     if (&source == this || SameAs(source)) return;
     bool lookDiffers = name_ != source.name_ || height_ != source.height_ || style_ != source.style_ ||
-                       charset_ != source.charset_ || pitch_ != source.pitch_;
+                       charset_ != source.charset_ || pitch_ != source.pitch_ || orientation_ != source.orientation_;
     name_ = source.name_;
     height_ = source.height_;
     color_ = source.color_;
     style_ = source.style_;
     charset_ = source.charset_;
     pitch_ = source.pitch_;
+    orientation_ = source.orientation_;
     if (lookDiffers) handle_ = source.handle_;  // the same look may share one handle
     Changed();
 }

@@ -43,6 +43,9 @@ public:
     TFontPitch Pitch() const { return pitch_; }
     void SetPitch(TFontPitch pitch);
     int PixelsPerInch() const { return kPixelsPerInch; }
+    // The angle of the text's base line in tenths of a degree, counter-clockwise (escapement).
+    int Orientation() const { return orientation_; }
+    void SetOrientation(int tenthsOfDegrees);
 
     plat::HFONT Handle();
     // The handle together with a share in it, for whoever selects it and may outlive a change.
@@ -63,6 +66,7 @@ private:
     TFontStyles style_;
     TFontCharset charset_ = DEFAULT_CHARSET;
     TFontPitch pitch_ = fpDefault;
+    int orientation_ = 0;
     SharedGdiObject handle_;
 
     void lookChanged();
