@@ -8,7 +8,16 @@
 
 namespace plat {
 
-// Owns objects reached by handles. Freed slots are reused with the next generation.
+// Each object added anywhere gets a generation never given before in this process, so a handle
+// outliving its object (or the whole run of the window system) never matches a later one.
+inline std::uint32_t NextHandleGeneration()
+{
+    static std::uint32_t last = 0;
+    if (++last == 0) ++last;  // 0 is never a generation
+    return last;
+}
+
+// Owns objects reached by handles. Freed slots are reused with a fresh generation.
 template <class H, class T>
 class HandleTable {
 public:
@@ -24,6 +33,7 @@ public:
         }
         Slot& s = slots_[index];
         s.object = std::move(object);
+        s.generation = NextHandleGeneration();
         return H::make(index + 1, s.generation);
     }
 
@@ -33,7 +43,7 @@ public:
         std::uint32_t index = h.index() - 1;
         if (index >= slots_.size()) return nullptr;
         const Slot& s = slots_[index];
-        return s.generation == h.generation() ? s.object.get() : nullptr;
+        return s.object && s.generation == h.generation() ? s.object.get() : nullptr;
     }
 
     // Takes the object out; the handle and every copy of it are stale from now on.
@@ -41,7 +51,7 @@ public:
     {
         if (!get(h)) return nullptr;
         Slot& s = slots_[h.index() - 1];
-        ++s.generation;
+        s.generation = 0;
         free_.push_back(h.index() - 1);
         return std::move(s.object);
     }
@@ -56,7 +66,7 @@ public:
 private:
     struct Slot {
         std::unique_ptr<T> object;
-        std::uint32_t generation = 1;
+        std::uint32_t generation = 0;
     };
     std::vector<Slot> slots_;
     std::vector<std::uint32_t> free_;

@@ -1,13 +1,8 @@
 #include "plat/controls/edit_clipboard.h"
 
-#if __has_include("plat/services/clipboard.h")
 #include "plat/services/clipboard.h"
-#define SENTAVIA_EDIT_HAS_CLIPBOARD 1
-#endif
 
 namespace plat {
-
-#ifdef SENTAVIA_EDIT_HAS_CLIPBOARD
 
 bool PutEditTextOnClipboard(HWND owner, std::string_view utf8)
 {
@@ -26,26 +21,5 @@ std::optional<std::string> TakeEditTextFromClipboard(HWND owner)
     CloseClipboard();
     return text;
 }
-
-#else
-
-// Until the system clipboard service is in the build, edits share one text in the process.
-namespace {
-std::optional<std::string>& privateClipboard()
-{
-    static std::optional<std::string> text;
-    return text;
-}
-}  // namespace
-
-bool PutEditTextOnClipboard(HWND, std::string_view utf8)
-{
-    privateClipboard() = std::string(utf8);
-    return true;
-}
-
-std::optional<std::string> TakeEditTextFromClipboard(HWND) { return privateClipboard(); }
-
-#endif
 
 }  // namespace plat

@@ -1,5 +1,5 @@
 #include <memory>
-#include <unordered_map>
+#include <utility>
 
 #include "plat/controls/button_dialog_codes.h"
 #include "plat/controls/button_styles.h"
@@ -8,6 +8,8 @@
 #include "plat/input.h"
 #include "plat/message_queue.h"
 #include "plat/modal_loop.h"
+#include "plat/state/run_state.h"
+#include "plat/window/window_data.h"
 #include "plat/window.h"
 #include "plat/window_pos.h"
 
@@ -15,14 +17,21 @@ namespace plat {
 
 namespace {
 
-std::unordered_map<HWND, std::unique_ptr<DialogState>>& States()
-{
-    static std::unordered_map<HWND, std::unique_ptr<DialogState>> states;
-    return states;
-}
+struct DialogParts {
+    // Handed from creation to WM_NCCREATE, where the window's handle is first known.
+    std::unique_ptr<DialogState> pending;
+    HFONT font;
+};
 
-// Handed from creation to WM_NCCREATE, where the window's handle is first known.
-std::unique_ptr<DialogState> gPending;
+// Holds a dialog's state for its window while CreateWindowEx runs, and drops what is left when
+// creation ends however it ends.
+class PendingState {
+public:
+    explicit PendingState(std::unique_ptr<DialogState> state) { RunPart<DialogParts>().pending = std::move(state); }
+    ~PendingState() { RunPart<DialogParts>().pending.reset(); }
+    PendingState(const PendingState&) = delete;
+    PendingState& operator=(const PendingState&) = delete;
+};
 
 bool AnswersDirectly(UINT m)
 {
@@ -32,7 +41,11 @@ bool AnswersDirectly(UINT m)
 
 LRESULT DialogWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE && gPending) States()[hwnd] = std::move(gPending);
+    if (message == WM_NCCREATE) {
+        std::unique_ptr<DialogState>& pending = RunPart<DialogParts>().pending;
+        DialogState* own = pending ? WindowData<DialogState>(hwnd) : nullptr;
+        if (own) *own = *std::exchange(pending, nullptr);
+    }
     DialogState* st = DialogStateOf(hwnd);
     if (st && st->proc) {
         SetWindowLongPtr(hwnd, DWLP_MSGRESULT, 0);
@@ -57,15 +70,11 @@ RECT CentredOn(HWND owner, SIZE size)
 
 }  // namespace
 
-DialogState* DialogStateOf(HWND dialog)
-{
-    auto it = States().find(dialog);
-    return it == States().end() || !IsWindow(dialog) ? nullptr : it->second.get();
-}
+DialogState* DialogStateOf(HWND dialog) { return FindWindowData<DialogState>(dialog); }
 
 HFONT DialogFont()
 {
-    static HFONT font;
+    HFONT& font = RunPart<DialogParts>().font;
     if (!GetObjectType(font)) {
         LOGFONT lf;
         lf.lfHeight = -11;
@@ -120,11 +129,6 @@ LRESULT DefDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         if (f) SetFocus(f);
         return 0;
     }
-    case WM_NCDESTROY: {
-        LRESULT r = DefWindowProc(hwnd, message, wParam, lParam);
-        States().erase(hwnd);
-        return r;
-    }
     default: return DefWindowProc(hwnd, message, wParam, lParam);
     }
 }
@@ -143,10 +147,12 @@ HWND CreateDialogIndirectParam(const DialogTemplate& t, HWND owner, DLGPROC proc
                                     : RECT{t.rect.left + frame.left, t.rect.top + frame.top,
                                            t.rect.left + frame.left + size.width, t.rect.top + frame.top + size.height};
     HWND root = owner ? GetAncestor(owner, GA_ROOT) : HWND{};
-    gPending = std::move(st);
-    HWND dlg = CreateWindowEx(exStyle, kDialogClassName, t.caption, style, at.left, at.top, at.width(), at.height(),
-                              (style & WS_CHILD) ? owner : root, {}, nullptr);
-    gPending.reset();
+    HWND dlg;
+    {
+        PendingState pending(std::move(st));
+        dlg = CreateWindowEx(exStyle, kDialogClassName, t.caption, style, at.left, at.top, at.width(), at.height(),
+                             (style & WS_CHILD) ? owner : root, {}, nullptr);
+    }
     DialogState* state = DialogStateOf(dlg);
     if (!dlg || !state) {
         if (dlg) DestroyWindow(dlg);

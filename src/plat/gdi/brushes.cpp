@@ -2,11 +2,29 @@
 
 #include "plat/gdi/gdi_object.h"
 #include "plat/gdi/objects.h"
+#include "plat/state/run_state.h"
 #include "plat/system/sys_colors.h"
 
 namespace plat {
 
 using namespace gdi;
+
+namespace {
+
+// One shared brush per system colour, following the colour when it changes.
+struct SysColorBrushes {
+    std::vector<HBRUSH> brushes;
+    SysColorBrushes()
+    {
+        for (int i = 0; i < kSysColorCount; ++i) {
+            GdiObject o{BrushData{BS_SOLID, 0, i, {}}};
+            o.stock = true;
+            brushes.push_back(HBRUSH(addObject(std::move(o))));
+        }
+    }
+};
+
+}  // namespace
 
 HBRUSH CreateSolidBrush(COLORREF color) { return HBRUSH(addObject({BrushData{BS_SOLID, color & 0xFFFFFF, -1, {}}})); }
 
@@ -30,16 +48,8 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH* lb)
 
 HBRUSH GetSysColorBrush(int index)
 {
-    static std::vector<HBRUSH> brushes;
     if (index < 0 || index >= kSysColorCount) return {};
-    if (brushes.empty()) {
-        for (int i = 0; i < kSysColorCount; ++i) {
-            GdiObject o{BrushData{BS_SOLID, 0, i, {}}};
-            o.stock = true;
-            brushes.push_back(HBRUSH(addObject(std::move(o))));
-        }
-    }
-    return brushes[std::size_t(index)];
+    return RunPart<SysColorBrushes>().brushes[std::size_t(index)];
 }
 
 }  // namespace plat

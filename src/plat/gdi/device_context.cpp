@@ -2,14 +2,11 @@
 
 #include "plat/gdi/gdi_object.h"
 #include "plat/gdi/objects.h"
+#include "plat/state/run_state.h"
 
 namespace plat::gdi {
 
-HandleTable<HDC, DeviceContext>& dcTable()
-{
-    static HandleTable<HDC, DeviceContext> table;
-    return table;
-}
+HandleTable<HDC, DeviceContext>& dcTable() { return RunPart<HandleTable<HDC, DeviceContext>>(); }
 
 DeviceContext* dc(HDC h) { return dcTable().get(h); }
 

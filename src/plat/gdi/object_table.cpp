@@ -2,15 +2,12 @@
 
 #include "plat/gdi/gdi_constants.h"
 #include "plat/gdi/gdi_object.h"
+#include "plat/state/run_state.h"
 #include "plat/system/sys_colors.h"
 
 namespace plat::gdi {
 
-HandleTable<HGDIOBJ, GdiObject>& objectTable()
-{
-    static HandleTable<HGDIOBJ, GdiObject> table;
-    return table;
-}
+HandleTable<HGDIOBJ, GdiObject>& objectTable() { return RunPart<HandleTable<HGDIOBJ, GdiObject>>(); }
 
 GdiObject* object(HGDIOBJ h) { return objectTable().get(h); }
 
@@ -70,11 +67,7 @@ struct Stock {
     }
 };
 
-Stock& stock()
-{
-    static Stock s;
-    return s;
-}
+Stock& stock() { return RunPart<Stock>(); }
 
 }  // namespace
 

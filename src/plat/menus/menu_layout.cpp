@@ -7,6 +7,7 @@
 #include "plat/menus/menu_owner_draw.h"
 #include "plat/menus/menu_store.h"
 #include "plat/message_queue.h"
+#include "plat/state/run_state.h"
 
 namespace plat {
 
@@ -17,6 +18,10 @@ constexpr int kArrowColumn = 20;   // the sub-menu arrow and the text's right ma
 constexpr int kShortcutGap = 24;   // between an item's text and its shortcut
 constexpr int kSeparatorHeight = 9;
 constexpr int kMinTextWidth = 60;
+
+struct MenuFonts {
+    HFONT plain, bold;
+};
 
 struct SplitText {
     std::string label, shortcut;
@@ -95,8 +100,8 @@ void DrawLabel(HDC dc, const RECT& item, const SplitText& t, bool bold, COLORREF
 
 HFONT MenuFont(bool bold)
 {
-    static HFONT fonts[2];
-    HFONT& f = fonts[bold ? 1 : 0];
+    MenuFonts& fonts = RunPart<MenuFonts>();
+    HFONT& f = bold ? fonts.bold : fonts.plain;
     if (!GetObjectType(f)) {
         LOGFONT lf;
         lf.lfHeight = -11;

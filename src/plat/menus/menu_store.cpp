@@ -4,16 +4,13 @@
 
 #include "base/utf8.h"
 #include "plat/handle_table.h"
+#include "plat/state/run_state.h"
 
 namespace plat {
 
 namespace {
 
-HandleTable<HMENU, MenuObject>& Menus()
-{
-    static HandleTable<HMENU, MenuObject> table;
-    return table;
-}
+HandleTable<HMENU, MenuObject>& Menus() { return RunPart<HandleTable<HMENU, MenuObject>>(); }
 
 constexpr int kMaxItems = 4096;  // a guard against runaway callers, far above any real menu
 constexpr int kMaxDepth = 32;    // sub-menu chains deeper than this are refused (and cycles)

@@ -1,7 +1,5 @@
 #include "plat/menus/system_menu.h"
 
-#include <unordered_map>
-
 #include "plat/input.h"
 #include "plat/menus/menu.h"
 #include "plat/menus/menu_store.h"
@@ -11,19 +9,24 @@
 #include "plat/message_queue.h"
 #include "plat/nonclient/frame_layout.h"
 #include "plat/nonclient/plain_frame.h"
+#include "plat/state/run_state.h"
 #include "plat/window.h"
 #include "plat/window/default_handlers.h"
+#include "plat/window/window_data.h"
 #include "plat/window_pos.h"
 
 namespace plat {
 
 namespace {
 
-std::unordered_map<HWND, HMENU>& Copies()
-{
-    static std::unordered_map<HWND, HMENU> copies;
-    return copies;
-}
+// A window's own copy of the system menu, made when first asked for and gone with the window.
+struct SystemMenuCopy {
+    HMENU menu;
+    SystemMenuCopy() = default;
+    SystemMenuCopy(const SystemMenuCopy&) = delete;
+    SystemMenuCopy& operator=(const SystemMenuCopy&) = delete;
+    ~SystemMenuCopy() { DestroyMenu(menu); }
+};
 
 HMENU MakeSystemMenu()
 {
@@ -75,9 +78,13 @@ void OnSystemMenuCommand(HWND hwnd, WPARAM command, LPARAM lParam)
     ShowSystemMenu(hwnd, at);
 }
 
-DefaultHandler gPreviousNcRButtonUp = nullptr;
-DefaultHandler gPreviousContextMenu = nullptr;
-DefaultHandler gPreviousNcDestroy = nullptr;
+// The handlers the system menu's own ones pass on to, as they were when it was installed.
+struct PassedOn {
+    DefaultHandler ncRButtonUp = nullptr;
+    DefaultHandler contextMenu = nullptr;
+};
+
+PassedOn& Previous() { return RunPart<PassedOn>(); }
 
 LRESULT Chain(DefaultHandler previous, HWND h, UINT m, WPARAM w, LPARAM l)
 {
@@ -90,7 +97,7 @@ LRESULT OnNcRButtonUp(HWND hwnd, UINT m, WPARAM w, LPARAM l)
         ShowSystemMenu(hwnd, {GET_X_LPARAM(l), GET_Y_LPARAM(l)});
         return 0;
     }
-    return Chain(gPreviousNcRButtonUp, hwnd, m, w, l);
+    return Chain(Previous().ncRButtonUp, hwnd, m, w, l);
 }
 
 LRESULT OnContextMenu(HWND hwnd, UINT m, WPARAM w, LPARAM l)
@@ -103,17 +110,7 @@ LRESULT OnContextMenu(HWND hwnd, UINT m, WPARAM w, LPARAM l)
             return 0;
         }
     }
-    return Chain(gPreviousContextMenu, hwnd, m, w, l);
-}
-
-LRESULT OnNcDestroy(HWND hwnd, UINT m, WPARAM w, LPARAM l)
-{
-    auto it = Copies().find(hwnd);
-    if (it != Copies().end()) {
-        DestroyMenu(it->second);
-        Copies().erase(it);
-    }
-    return Chain(gPreviousNcDestroy, hwnd, m, w, l);
+    return Chain(Previous().contextMenu, hwnd, m, w, l);
 }
 
 template <DefaultHandler Mine>
@@ -127,20 +124,17 @@ void InstallOnce(UINT message, DefaultHandler& previous)
 
 HMENU GetSystemMenu(HWND hwnd, BOOL revert)
 {
-    auto& copies = Copies();
-    auto it = copies.find(hwnd);
     if (revert) {
-        if (it != copies.end()) {
-            DestroyMenu(it->second);
-            copies.erase(it);
+        if (SystemMenuCopy* copy = FindWindowData<SystemMenuCopy>(hwnd)) {
+            DestroyMenu(copy->menu);
+            copy->menu = {};
         }
         return {};
     }
-    if (!IsWindow(hwnd)) return {};
-    if (it != copies.end() && IsMenu(it->second)) return it->second;
-    HMENU m = MakeSystemMenu();
-    copies[hwnd] = m;
-    return m;
+    SystemMenuCopy* copy = WindowData<SystemMenuCopy>(hwnd);
+    if (!copy) return {};
+    if (!IsMenu(copy->menu)) copy->menu = MakeSystemMenu();
+    return copy->menu;
 }
 
 void ShowSystemMenu(HWND hwnd, POINT screen)
@@ -155,9 +149,8 @@ void InstallMenus()
 {
     RegisterMenuWindowClass();
     SetSystemMenuHandler(OnSystemMenuCommand);
-    InstallOnce<OnNcRButtonUp>(WM_NCRBUTTONUP, gPreviousNcRButtonUp);
-    InstallOnce<OnContextMenu>(WM_CONTEXTMENU, gPreviousContextMenu);
-    InstallOnce<OnNcDestroy>(WM_NCDESTROY, gPreviousNcDestroy);
+    InstallOnce<OnNcRButtonUp>(WM_NCRBUTTONUP, Previous().ncRButtonUp);
+    InstallOnce<OnContextMenu>(WM_CONTEXTMENU, Previous().contextMenu);
 }
 
 }  // namespace plat

@@ -9,6 +9,7 @@
 #include "plat/nonclient/scroll_state.h"
 #include "plat/nonclient/tracking_loops.h"
 #include "plat/paint.h"
+#include "plat/state/run_state.h"
 #include "plat/virtual_keys.h"
 #include "plat/window.h"
 #include "plat/window/default_handlers.h"
@@ -18,7 +19,10 @@ namespace plat {
 
 namespace {
 
-SystemMenuHandler gSystemMenu = nullptr;
+// Who opens the system menu (the menus part, when installed in this run).
+struct SystemMenuRoute {
+    SystemMenuHandler handler = nullptr;
+};
 
 POINT PointOf(LPARAM l) { return {GET_X_LPARAM(l), GET_Y_LPARAM(l)}; }
 
@@ -118,9 +122,11 @@ LRESULT OnSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case SC_KEYMENU:
-    case SC_MOUSEMENU:
-        if (gSystemMenu && (command == SC_MOUSEMENU || lParam == ' ')) gSystemMenu(hwnd, wParam, lParam);
+    case SC_MOUSEMENU: {
+        SystemMenuHandler open = RunPart<SystemMenuRoute>().handler;
+        if (open && (command == SC_MOUSEMENU || lParam == ' ')) open(hwnd, wParam, lParam);
         return 0;
+    }
     default: return CoreDefWindowProc(hwnd, WM_SYSCOMMAND, wParam, lParam);
     }
 }
@@ -169,18 +175,6 @@ LRESULT OnSetText(HWND hwnd, WPARAM wParam, LPARAM lParam)
     return r;
 }
 
-LRESULT OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam)
-{
-    ForgetNonClientState(hwnd);  // a handle of an earlier session may have left state behind
-    return CoreDefWindowProc(hwnd, WM_NCCREATE, wParam, lParam);
-}
-
-LRESULT OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam)
-{
-    ForgetNonClientState(hwnd);
-    return CoreDefWindowProc(hwnd, WM_NCDESTROY, wParam, lParam);
-}
-
 LRESULT OnClose(HWND hwnd, WPARAM, LPARAM)
 {
     DestroyWindow(hwnd);
@@ -213,7 +207,7 @@ LRESULT Handler(HWND hwnd, UINT, WPARAM wParam, LPARAM lParam)
 
 }  // namespace
 
-void SetSystemMenuHandler(SystemMenuHandler handler) { gSystemMenu = handler; }
+void SetSystemMenuHandler(SystemMenuHandler handler) { RunPart<SystemMenuRoute>().handler = handler; }
 
 bool CanCloseWindow(HWND hwnd)
 {
@@ -239,8 +233,6 @@ void InstallPlainFrame()
     SetDefaultHandler(WM_SYSCHAR, Handler<OnSysChar>);
     SetDefaultHandler(WM_NCACTIVATE, Handler<OnNcActivate>);
     SetDefaultHandler(WM_SETTEXT, Handler<OnSetText>);
-    SetDefaultHandler(WM_NCCREATE, Handler<OnNcCreate>);
-    SetDefaultHandler(WM_NCDESTROY, Handler<OnNcDestroy>);
     SetDefaultHandler(WM_CLOSE, Handler<OnClose>);
     SetDefaultHandler(WM_SETCURSOR, Handler<OnSetCursor>);
 }

@@ -2,17 +2,18 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <unordered_map>
+
+#include "plat/state/run_state.h"
+#include "plat/window/window_data.h"
 
 namespace plat {
 
 namespace {
 
-std::unordered_map<HWND, NonClientState>& Store()
-{
-    static std::unordered_map<HWND, NonClientState> store;
-    return store;
-}
+// What callers holding a handle whose window is gone read and write: a blank state each time.
+struct StaleWindowState {
+    NonClientState blank;
+};
 
 int MulDiv(std::int64_t a, std::int64_t b, std::int64_t c)
 {
@@ -22,8 +23,13 @@ int MulDiv(std::int64_t a, std::int64_t b, std::int64_t c)
 
 }  // namespace
 
-NonClientState& NonClientStateOf(HWND hwnd) { return Store()[hwnd]; }
-void ForgetNonClientState(HWND hwnd) { Store().erase(hwnd); }
+NonClientState& NonClientStateOf(HWND hwnd)
+{
+    if (NonClientState* s = WindowData<NonClientState>(hwnd)) return *s;
+    NonClientState& blank = RunPart<StaleWindowState>().blank;
+    blank = {};
+    return blank;
+}
 
 bool Scrollable(const ScrollBarState& s)
 {

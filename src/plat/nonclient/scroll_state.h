@@ -18,8 +18,8 @@ struct NonClientState {
     bool active = false;
     bool closeDisabled = false;  // the close box and SC_CLOSE do nothing (a box with no way to cancel)
 };
+// Kept on the window; for a handle whose window is gone, a blank state that nothing keeps.
 NonClientState& NonClientStateOf(HWND hwnd);
-void ForgetNonClientState(HWND hwnd);
 
 // Thumb and parts of a bar of `length` pixels along it (arrows `arrow` long each).
 struct ScrollGeometry {

@@ -5,16 +5,13 @@
 
 #include "plat/gdi/objects.h"
 #include "plat/handle_table.h"
+#include "plat/state/run_state.h"
 
 namespace plat {
 
 namespace {
 
-HandleTable<HCURSOR, CursorImage>& Cursors()
-{
-    static HandleTable<HCURSOR, CursorImage> table;
-    return table;
-}
+HandleTable<HCURSOR, CursorImage>& Cursors() { return RunPart<HandleTable<HCURSOR, CursorImage>>(); }
 
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "plat/state/run_state.h"
+
 namespace plat {
 
 namespace {
@@ -19,11 +21,7 @@ struct Clipboard {
     ClipboardBackend backend;
 };
 
-Clipboard& Board()
-{
-    static Clipboard c;
-    return c;
-}
+Clipboard& Board() { return RunPart<Clipboard>(); }
 
 bool IsText(UINT f) { return f == CF_TEXT || f == CF_UNICODETEXT; }
 

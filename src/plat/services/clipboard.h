@@ -42,6 +42,7 @@ struct ClipboardBackend {
     std::function<void(const std::string&)> setText;
     std::function<std::optional<std::string>()> getText;
 };
-void SetClipboardBackend(ClipboardBackend backend);  // an empty one puts the private store back
+// An empty one puts the private store back; so does the end of the window system's run.
+void SetClipboardBackend(ClipboardBackend backend);
 
 }  // namespace plat

@@ -6,17 +6,19 @@
 #include <cerrno>
 #include <thread>
 
+#include "plat/state/run_state.h"
+
 extern char** environ;
 
 namespace plat {
 
 namespace {
 
-ShellOpenHook& Hook()
-{
-    static ShellOpenHook hook;
-    return hook;
-}
+struct ShellOpenRoute {
+    ShellOpenHook hook;
+};
+
+ShellOpenHook& Hook() { return RunPart<ShellOpenRoute>().hook; }
 
 bool Acceptable(std::string_view target)
 {

@@ -22,7 +22,7 @@ std::intptr_t ShellExecute(HWND owner, std::string_view verb, std::string_view f
                            std::string_view directory = {}, int showCommand = 1);
 
 // Tests watch requests here instead of launching anything; the hook's answer is ShellOpen's.
-// An empty function puts the real opener back.
+// An empty function puts the real opener back; so does the end of the window system's run.
 using ShellOpenHook = std::function<bool(const std::string& target)>;
 void SetShellOpenHook(ShellOpenHook hook);
 

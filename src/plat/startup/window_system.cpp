@@ -4,13 +4,16 @@
 #include "plat/dialogs/dialog.h"
 #include "plat/menus/system_menu.h"
 #include "plat/nonclient/plain_frame.h"
+#include "plat/state/run_state.h"
 #include "plat/window/window_state.h"
 
 namespace plat {
 
-// The window core, then the standard parts built on it.
+// A fresh run with the window core, then the standard parts built on it.
 void StartWindowSystem(Backend& backend)
 {
+    if (WindowSystemRunning()) StopWindowSystem();
+    BeginRun();
     StartWindowCore(backend);
     InstallPlainFrame();
     InstallMenus();
@@ -18,6 +21,12 @@ void StartWindowSystem(Backend& backend)
     RegisterStandardControls();
 }
 
-void StopWindowSystem() { StopWindowCore(); }
+// Windows go first, while every part they may call on is still there; then the run with all
+// its tables.
+void StopWindowSystem()
+{
+    StopWindowCore();
+    EndRun();
+}
 
 }  // namespace plat

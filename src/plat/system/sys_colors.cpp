@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "plat/state/run_state.h"
+
 namespace plat {
 
 namespace {
@@ -40,11 +42,11 @@ constexpr std::array<COLORREF, kSysColorCount> kStandardScheme = {
     RGB(212, 208, 200),  // menu bar
 };
 
-std::array<COLORREF, kSysColorCount>& table()
-{
-    static std::array<COLORREF, kSysColorCount> colors = kStandardScheme;
-    return colors;
-}
+struct Scheme {
+    std::array<COLORREF, kSysColorCount> colors = kStandardScheme;
+};
+
+std::array<COLORREF, kSysColorCount>& table() { return RunPart<Scheme>().colors; }
 
 }  // namespace
 

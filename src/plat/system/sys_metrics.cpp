@@ -1,5 +1,7 @@
 #include "plat/system/sys_metrics.h"
 
+#include "plat/state/run_state.h"
+
 namespace plat {
 
 namespace {
@@ -10,11 +12,7 @@ struct Screen {
     RECT workArea{0, 0, 1024, 768};
 };
 
-Screen& screen()
-{
-    static Screen s;
-    return s;
-}
+Screen& screen() { return RunPart<Screen>(); }
 
 constexpr int kFrame = 4;
 constexpr int kCaption = 19;

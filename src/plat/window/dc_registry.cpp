@@ -5,6 +5,7 @@
 #include "plat/gdi/dc.h"
 #include "plat/gdi/surface_dc.h"
 #include "plat/paint.h"
+#include "plat/state/run_state.h"
 #include "plat/window/compose.h"
 #include "plat/window/visible_region.h"
 #include "plat/window/window_state.h"
@@ -21,17 +22,13 @@ struct DcRecord {
     gfx::Region lastVisible;
 };
 
-std::map<HDC, DcRecord>& Registry()
-{
-    static std::map<HDC, DcRecord> registry;
-    return registry;
-}
+struct DcRegistry {
+    std::map<HDC, DcRecord> records;
+    gfx::Bitmap nowhere{1, 1};  // what DCs of windows with no surface draw on
+};
 
-gfx::Bitmap& Nowhere()
-{
-    static gfx::Bitmap nowhere(1, 1);
-    return nowhere;
-}
+std::map<HDC, DcRecord>& Registry() { return RunPart<DcRegistry>().records; }
+gfx::Bitmap& Nowhere() { return RunPart<DcRegistry>().nowhere; }
 
 struct Placement {
     gfx::Bitmap* surface = nullptr;

@@ -9,6 +9,7 @@
 #include "plat/message_codes.h"
 #include "plat/message_queue.h"
 #include "plat/paint.h"
+#include "plat/state/run_state.h"
 #include "plat/system/sys_colors.h"
 #include "plat/virtual_keys.h"
 #include "plat/window/default_handlers.h"
@@ -19,12 +20,6 @@
 namespace plat {
 
 namespace {
-
-std::map<UINT, DefaultHandler>& Handlers()
-{
-    static std::map<UINT, DefaultHandler> handlers;
-    return handlers;
-}
 
 // Without the plain frame installed a window still shows where its borders are.
 void DrawSimpleFrame(HWND hwnd, HDC dc)
@@ -38,11 +33,14 @@ void DrawSimpleFrame(HWND hwnd, HDC dc)
     for (const RECT& r : frame.rects()) FillRect(dc, &r, face);
 }
 
-FrameDrawer& CurrentFrameDrawer()
-{
-    static FrameDrawer drawer = DrawSimpleFrame;
-    return drawer;
-}
+// What the parts above the core have put into the default procedure in this run.
+struct DefaultProcedure {
+    std::map<UINT, DefaultHandler> handlers;
+    FrameDrawer drawer = DrawSimpleFrame;
+};
+
+std::map<UINT, DefaultHandler>& Handlers() { return RunPart<DefaultProcedure>().handlers; }
+FrameDrawer& CurrentFrameDrawer() { return RunPart<DefaultProcedure>().drawer; }
 
 // The class background: a brush, or a system colour index + 1.
 HBRUSH ClassBrush(const Window& w)

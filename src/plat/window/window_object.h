@@ -9,6 +9,7 @@
 
 #include "gfx/bitmap.h"
 #include "gfx/region.h"
+#include "plat/state/part_store.h"
 #include "plat/window.h"
 
 namespace plat {
@@ -54,6 +55,9 @@ struct Window {
 
     // Top-level windows draw into their own surface, the size of the window rectangle.
     std::unique_ptr<gfx::Bitmap> surface;
+
+    // What the parts above the core keep for this window (frame state, dialog state, ...).
+    PartStore data;
 
     bool isTopLevel() const;  // a child of the desktop
     gfx::Point clientOffset() const { return {client.left - rect.left, client.top - rect.top}; }

@@ -4,19 +4,15 @@
 #include "plat/gdi/surface_dc.h"
 #include "plat/input.h"
 #include "plat/message_queue.h"
+#include "plat/state/run_state.h"
 #include "plat/system/sys_metrics.h"
 #include "plat/window/dc_registry.h"
+#include "plat/window/window_data.h"
 #include "plat/window_system.h"
 
 namespace plat {
 
 namespace {
-
-std::unique_ptr<WindowState>& StatePtr()
-{
-    static std::unique_ptr<WindowState> state = std::make_unique<WindowState>();
-    return state;
-}
 
 LRESULT DesktopProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -26,8 +22,14 @@ LRESULT DesktopProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 
 }  // namespace
 
-WindowState& State() { return *StatePtr(); }
-bool StateRunning() { return StatePtr()->backend != nullptr; }
+WindowState& State() { return RunPart<WindowState>(); }
+
+bool StateRunning()
+{
+    PartStore* run = CurrentRunIfAny();
+    WindowState* s = run ? run->find<WindowState>() : nullptr;
+    return s && s->backend;
+}
 
 bool Window::isTopLevel() const { return parent && parent == State().desktop; }
 
@@ -41,6 +43,12 @@ std::shared_ptr<Window> Hold(HWND hwnd)
 {
     WindowSlot* slot = State().windows.get(hwnd);
     return slot && slot->window->alive ? slot->window : nullptr;
+}
+
+PartStore* WindowPartsOf(HWND hwnd)
+{
+    Window* w = Find(hwnd);
+    return w ? &w->data : nullptr;
 }
 
 Window& DesktopWindow()
@@ -99,8 +107,6 @@ LRESULT CallProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 
 void StartWindowCore(Backend& backend)
 {
-    if (StateRunning()) StopWindowCore();
-    StatePtr() = std::make_unique<WindowState>();
     WindowState& s = State();
     s.backend = &backend;
     gfx::Size screen = backend.screenSize();
@@ -125,14 +131,14 @@ void StopWindowCore()
         for (HWND h : tops) DestroyWindow(h);
     }
     ReleaseAllWindowDCs();
-    StatePtr() = std::make_unique<WindowState>();
+    s.backend = nullptr;
 }
 
 bool WindowSystemRunning() { return StateRunning(); }
 
 Backend& CurrentBackend()
 {
-    if (!State().backend) throw base::Error("The window system has not been started");
+    if (!StateRunning()) throw base::Error("The window system has not been started");
     return *State().backend;
 }
 

@@ -129,7 +129,8 @@ LRESULT CallProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 MSG StampedMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 void QueueInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The window core alone: the desktop window and the state (the start-up adds the standard parts).
+// The window core alone, in a fresh run: the desktop window and the state (the start-up adds the
+// standard parts). Stopping destroys every window; the run's end frees the rest.
 void StartWindowCore(Backend& backend);
 void StopWindowCore();
 
