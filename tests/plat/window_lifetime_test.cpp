@@ -182,10 +182,18 @@ std::vector<std::string> gHeard;  // "name:DESTROY" and "name:NCDESTROY" as they
 
 std::map<std::uint64_t, std::string> gNames;
 
+// WM_GETMINMAXINFO comes before WM_NCCREATE: until then a window goes by its text.
+std::string NameOf(HWND h)
+{
+    auto it = gNames.find(h.value);
+    return it != gNames.end() ? it->second : GetWindowText(h);
+}
+
 LRESULT ThrowerProc(HWND h, UINT m, WPARAM w, LPARAM l)
 {
+    if (m == WM_GETTEXT || m == WM_GETTEXTLENGTH) return DefWindowProc(h, m, w, l);
     if (m == WM_NCCREATE) gNames[h.value] = reinterpret_cast<const CREATESTRUCT*>(l)->lpszName;
-    std::string name = gNames[h.value];
+    std::string name = NameOf(h);
     if (m == WM_DESTROY || m == WM_NCDESTROY) gHeard.push_back(name + (m == WM_DESTROY ? ":DESTROY" : ":NCDESTROY"));
     if (m == WM_CREATE && name == "parent")
         CreateWindowEx(0, "Thrower", "made inside", WS_CHILD | WS_VISIBLE, 0, 0, 20, 20, h);
