@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "paint/raster/gradient.h"
+#include "raster_fixture.h"
+
+using namespace paint;
+using paint_test::filled;
+using paint_test::noise;
+
+TEST(PaintGradient, OneVerticalStepBlackToWhiteGivesEachRowItsNumber)
+{
+    gfx::Bitmap b = filled(4, 256, 0x123456);
+    PaintGradient(b, b.rect(), {{0x000000, 0xFFFFFF, 100, 0, 0}}, 0);
+    for (int y = 0; y < 256; ++y) ASSERT_EQ(b.pixel24(3, y), gfx::rgb(std::uint8_t(y), std::uint8_t(y), std::uint8_t(y))) << y;
+}
+
+TEST(PaintGradient, NoStepsOrAnOutsideRectangleLeaveTheBitmap)
+{
+    gfx::Bitmap b = noise(5, 5, 1);
+    const gfx::Bitmap before = b;
+    PaintGradient(b, b.rect(), {}, 0);
+    PaintGradient(b, {10, 10, 20, 20}, {{0, 0xFFFFFF, 50, 0, 0}}, 0);
+    PaintGradient(b, {10, 0, 20, 5}, {{0, 0xFFFFFF, 50, 1, 0}}, 0);
+    PaintGradient(b, b.rect(), {{0, 0xFFFFFF, 50, 7, 0}}, 0);
+    EXPECT_EQ(b, before);
+}
+
+TEST(PaintGradient, VerticalBandsShareTheirBoundaryRow)
+{
+    // 11 rows: 50 % of 11 is 5, so band one is rows 0..5 and band two 5..10, painting over row 5.
+    gfx::Bitmap b = filled(3, 11, 0x123456);
+    PaintGradient(b, b.rect(), {{0x000000, 0x0000FA, 50, 0, 0}, {0x00FF00, 0x00FF0A, 50, 0, 0}}, 0);
+    EXPECT_EQ(b.pixel24(0, 0), 0x000000u);
+    EXPECT_EQ(b.pixel24(0, 4), 0x0000C8u);  // 4 * 250 / 5
+    EXPECT_EQ(b.pixel24(0, 5), 0x00FF00u);
+    EXPECT_EQ(b.pixel24(2, 10), 0x00FF0Au);
+
+    // The columns stop at the rectangle's right edge; rows below it stay.
+    gfx::Bitmap part = filled(6, 6, 0x123456);
+    PaintGradient(part, {1, 0, 4, 4}, {{0x0, 0x0, 100, 0, 0}}, 0);
+    EXPECT_EQ(part.pixel24(1, 3), 0u);
+    EXPECT_EQ(part.pixel24(4, 3), 0x123456u);
+    EXPECT_EQ(part.pixel24(1, 4), 0x123456u);
+}
+
+TEST(PaintGradient, HorizontalBandsWalkTheColumns)
+{
+    gfx::Bitmap b = filled(11, 3, 0x123456);
+    PaintGradient(b, b.rect(), {{0x000000, 0x0000FA, 50, 1, 0}, {0x00FF00, 0x00FF0A, 50, 1, 0}}, 0);
+    for (int y = 0; y < 3; ++y) {
+        EXPECT_EQ(b.pixel24(0, y), 0x000000u);
+        EXPECT_EQ(b.pixel24(4, y), 0x0000A7u);  // band one is columns 0..6 (round(5.5) = 6): 4 * 250 / 6 = 166.7
+    }
+}
+
+TEST(PaintGradient, TheSkinsTwoStepGradientLooksRight)
+{
+    gfx::Bitmap b = filled(120, 80, 0);
+    PaintGradient(b, b.rect(), {{15198183, 16777215, 97, 0, 0}, {16777215, 16777215, 0, 0, 0}}, 0);
+    EXPECT_EQ(b.pixel24(0, 0), 15198183u);
+    EXPECT_EQ(b.pixel24(119, 79), 0xFFFFFFu);
+    paint_test::savePng(b, "paint_gradient_two_steps.png");
+}
