@@ -9,6 +9,10 @@
 #include "fw/stdctrls/label.h"
 #include "fw/stdctrls/memo.h"
 #include "fw/stdctrls/panel.h"
+#include "fw/stdctrls/status_bar.h"
+#include "fw/stdctrls/timer.h"
+#include "plat/controls/status_bar_class.h"
+#include "plat/controls/status_bar_messages.h"
 #include "plat/controls/edit_styles.h"
 #include "plat/message_queue.h"
 #include "plat/virtual_keys.h"
@@ -217,6 +221,68 @@ TEST_F(StdControls, PanelLaysOutInsideItsBevelsAndBorder)
     panel->SetBevelWidth(2);
     panel->SetBorderWidth(3);
     EXPECT_EQ(inner->BoundsRect(), RECT(7, 7, panel->Width() - 7, panel->Height() - 7));
+}
+
+TEST_F(StdControls, StatusBarHandsItsPanelsAndSimpleTextToTheWindow)
+{
+    auto* bar = new TStatusBar(form);
+    bar->SetParent(form);
+    TStatusPanel* name = bar->Panels()->Add();
+    name->SetText("Entries");
+    name->SetWidth(80);
+    TStatusPanel* count = bar->Panels()->Add();
+    count->SetText("12");
+    count->SetAlignment(taRightJustify);
+    form->Show();
+    HWND h = bar->WindowHandle();
+    ASSERT_TRUE(h);
+    // Docked at the bottom under the panel, which takes the rest.
+    EXPECT_EQ(bar->BoundsRect(), RECT(0, form->ClientHeight() - 19, form->ClientWidth(), form->ClientHeight()));
+    EXPECT_EQ(form->panel->Height(), form->ClientHeight() - 19);
+    int edges[2] = {};
+    EXPECT_EQ(SendMessage(h, SB_GETPARTS, 2, LPARAM(edges)), 2);
+    EXPECT_EQ(edges[0], 80);
+    EXPECT_EQ(edges[1], -1);
+    EXPECT_EQ(StatusBarText(h, 0), "Entries");
+    EXPECT_EQ(StatusBarText(h, 1), "\t\t12");
+
+    // Changes reach the window at once; a new window gets them all again.
+    name->SetWidth(120);
+    count->SetText("13");
+    bar->SetSimpleText("Ready");
+    bar->SetSimplePanel(true);
+    EXPECT_TRUE(SendMessage(h, SB_ISSIMPLE, 0, 0));
+    bar->SetSizeGrip(false);
+    h = bar->WindowHandle();
+    EXPECT_FALSE(GetWindowStyle(h) & SBARS_SIZEGRIP);
+    EXPECT_TRUE(SendMessage(h, SB_ISSIMPLE, 0, 0));
+    EXPECT_EQ(StatusBarText(h, int(SB_SIMPLEID)), "Ready");
+    EXPECT_EQ(StatusBarText(h, 1), "\t\t13");
+    SendMessage(h, SB_GETPARTS, 2, LPARAM(edges));
+    EXPECT_EQ(edges[0], 120);
+    bar->Panels()->Delete(0);
+    EXPECT_EQ(SendMessage(h, SB_GETPARTS, 0, 0), 1);
+    form->Hide();
+    delete bar;
+}
+
+TEST_F(StdControls, TimerCallsItsHandlerWhileEnabled)
+{
+    TTimer timer(nullptr);
+    int ticks = 0;
+    timer.SetInterval(50);
+    timer.SetOnTimer([&](TObject*) { ++ticks; });
+    EXPECT_TRUE(timer.Running());
+    desk.advance(160);
+    app.ProcessMessages();
+    EXPECT_EQ(ticks, 3);
+    timer.SetEnabled(false);
+    desk.advance(200);
+    app.ProcessMessages();
+    EXPECT_EQ(ticks, 3);
+    timer.SetEnabled(true);
+    timer.SetInterval(0);  // no interval: it does not run
+    EXPECT_FALSE(timer.Running());
 }
 
 }  // namespace
