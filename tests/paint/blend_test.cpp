@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "paint/raster/blend.h"
 #include "paint/raster/fast24.h"
 #include "raster_fixture.h"
@@ -176,4 +178,26 @@ TEST(GrayscaleBitmap, AveragesTheChannelsDownwards)
     gfx::Bitmap b = filled(2, 2, gfx::rgb(10, 20, 32));
     GrayscaleBitmap(b);
     EXPECT_EQ(b.pixel24(1, 1), gfx::rgb(20, 20, 20));  // 62 / 3
+}
+
+TEST(BlendColorRect, EveryShareAndOldValueMatchesTheRoundedFormula)
+{
+    // The fast integer path must agree with round(e * old + (1 - e) * colour) everywhere.
+    gfx::Bitmap b = CreateBmp24(256, 2);
+    for (int p = 0; p <= 100; ++p)
+        for (gfx::Color colour : {gfx::Color(0x000000), gfx::Color(0xFF7F01), gfx::Color(0x33CC99)}) {
+            for (int v = 0; v < 256; ++v) {
+                const std::uint8_t old = std::uint8_t(v);
+                b.setPixel24(v, 0, gfx::rgb(old, old, old));
+            }
+            BlendColorRect(b, {0, 0, 255, 0}, p, colour);
+            const double e = p / 100.0;
+            for (int v = 0; v < 256; ++v) {
+                const gfx::Color got = b.pixel24(v, 0);
+                auto want = [&](int c) { return int(std::nearbyint(e * v + (1.0 - e) * c)); };
+                ASSERT_EQ(gfx::red(got), want(gfx::red(colour))) << "share " << p << " old " << v;
+                ASSERT_EQ(gfx::green(got), want(gfx::green(colour))) << "share " << p << " old " << v;
+                ASSERT_EQ(gfx::blue(got), want(gfx::blue(colour))) << "share " << p << " old " << v;
+            }
+        }
 }

@@ -14,22 +14,23 @@ gfx::Bitmap keyedPicture(int w, int h)
     gfx::Bitmap b = noise(w, h, 9);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (x == 0 || y == 0 || x == w - 1 || y == h - 1 || (x * y) % 7 == 3) b.setPixel24(x, y, gfx::kKeyColor);
+            if (x == 0 || y == 0 || x == w - 1 || y == h - 1 || (x * y) % 7 == 3 || (x > 20 && x < 37)) b.setPixel24(x, y, gfx::kKeyColor);
     return b;
 }
 }  // namespace
 
 TEST(CopyTransRect, KeyPixelsNeverChangeTheDestination)
 {
-    const gfx::Bitmap src = keyedPicture(13, 11);
+    // Wide enough for whole blocks of sixteen pixels with and without keys.
+    const gfx::Bitmap src = keyedPicture(53, 11);
     for (gfx::Point at : {gfx::Point{0, 0}, gfx::Point{3, 2}, gfx::Point{-4, -5}, gfx::Point{8, 9}}) {
-        gfx::Bitmap dst = noise(15, 12, 4);
+        gfx::Bitmap dst = noise(55, 12, 4);
         const gfx::Bitmap before = dst;
-        CopyTransRect(dst, src, at.x, at.y, gfx::kKeyColor, {0, 0, 12, 10});
+        CopyTransRect(dst, src, at.x, at.y, gfx::kKeyColor, {0, 0, 52, 10});
         for (int y = 0; y < 11; ++y)
-            for (int x = 0; x < 13; ++x) {
+            for (int x = 0; x < 53; ++x) {
                 const int dx = at.x + x, dy = at.y + y;
-                if (dx < 0 || dy < 0 || dx >= 15 || dy >= 12) continue;
+                if (dx < 0 || dy < 0 || dx >= 55 || dy >= 12) continue;
                 const gfx::Color want = src.pixel24(x, y) == gfx::kKeyColor ? before.pixel24(dx, dy) : src.pixel24(x, y);
                 ASSERT_EQ(dst.pixel24(dx, dy), want) << dx << "," << dy;
             }

@@ -104,3 +104,27 @@ TEST(CopyMaskedRect, ClipsBothRectanglesTogether)
     CopyMaskedRect({0, 0, 4, 4}, {5, 0, 9, 4}, low, image.entry, true, kNoParent, gfx::kKeyColor, image.bitmap);
     EXPECT_EQ(low, before);
 }
+
+TEST(CopyMaskedRect, WideRowsShowTheParentExactlyAtKeyPixels)
+{
+    // Keys scattered over a row long enough for whole blocks, a half mask elsewhere.
+    gfx::Bitmap picture = noise(70, 3, 8);
+    for (int x = 0; x < 70; ++x)
+        if (x % 11 == 2 || x == 69) picture.setPixel24(x, 1, gfx::kKeyColor);
+    MaskedImage image(picture, 128);
+    const gfx::Bitmap parent = noise(80, 10, 2);
+    const TsParentCache cache{&parent, 5, 4, true};
+    gfx::Bitmap dst = noise(70, 3, 1);
+    const gfx::Bitmap before = dst;
+    CopyMaskedRect(dst.rect(), image.picture(), dst, image.entry, true, cache, gfx::kKeyColor, image.bitmap);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 70; ++x) {
+            const gfx::Color s = picture.pixel24(x, y), d = before.pixel24(x, y);
+            gfx::Color want = parent.pixel24(5 + x, 4 + y);
+            if (s != gfx::kKeyColor) {
+                auto mix = [](int dc, int sc) { return std::uint8_t((dc * 128 + sc * 128) >> 8); };
+                want = gfx::rgb(mix(gfx::red(d), gfx::red(s)), mix(gfx::green(d), gfx::green(s)), mix(gfx::blue(d), gfx::blue(s)));
+            }
+            ASSERT_EQ(dst.pixel24(x, y), want) << x << "," << y;
+        }
+}

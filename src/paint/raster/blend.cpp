@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "paint/raster/fast24.h"
 #include "paint/raster/rounding.h"
@@ -47,6 +48,23 @@ gfx::Rect clipInclusive(gfx::Rect r, const gfx::Bitmap& b)
     return gfx::Rect{r.left, r.top, r.right + 1, r.bottom + 1}.intersected(b.rect());
 }
 
+// (share * old + add) / 100, an exact half (remainder 0 after the +50 in add) going to even.
+inline std::uint8_t colorShareRounded(std::uint16_t share, std::uint16_t add, std::uint8_t old)
+{
+    const std::uint16_t x = std::uint16_t(share * old + add);  // at most 51050
+    // x / 100 as a 16-bit high multiply (exact over 0..51050), so that it vectorises.
+    const std::uint16_t high = std::uint16_t((std::uint32_t(std::uint16_t(x >> 2)) * 5243u) >> 16);
+    const std::uint16_t q = std::uint16_t(high >> 1);
+    const std::uint16_t rest = std::uint16_t(x - std::uint16_t(q * 100));
+    const std::uint16_t half = std::uint16_t((rest == 0 ? 1 : 0) & q & 1);
+    return std::uint8_t(q - half);
+}
+
+void colorShareRow(std::uint8_t* p, const std::uint16_t* add, int bytes, std::uint16_t share)
+{
+    for (int k = 0; k < bytes; ++k) p[k] = colorShareRounded(share, add[k], p[k]);
+}
+
 }  // namespace
 
 void BlendColorRect(gfx::Bitmap& bitmap, gfx::Rect inclusive, int percent, gfx::Color color)
@@ -61,6 +79,24 @@ void BlendColorRect(gfx::Bitmap& bitmap, gfx::Rect inclusive, int percent, gfx::
     for (int c = 0; c < 3; ++c)
         for (int v = 0; v < 256; ++v)
             table[c][v] = std::uint8_t(clampByte(int(roundEven(e * v + (1.0 - e) * channel[c]))));
+    // The same values in integers, (p * old + (100 - p) * colour + 50) / 100 with exact halves to
+    // even, vectorise; the double formula can differ from it only on halves, so it is used only
+    // when it agrees with the table everywhere.
+    bool integerAgrees = percent >= 0 && percent <= 100;
+    std::uint16_t add[3] = {};
+    for (int c = 0; c < 3 && integerAgrees; ++c) {
+        add[c] = std::uint16_t((100 - percent) * int(channel[c]) + 50);
+        for (int v = 0; v < 256; ++v)
+            if (colorShareRounded(std::uint16_t(percent), add[c], std::uint8_t(v)) != table[c][v]) integerAgrees = false;
+    }
+    const int bytes = 3 * r.width();
+    if (integerAgrees) {
+        std::vector<std::uint16_t> pattern(static_cast<std::size_t>(bytes));
+        for (int k = 0; k < bytes; ++k) pattern[std::size_t(k)] = add[k % 3];
+        for (int y = r.top; y < r.bottom; ++y)
+            colorShareRow(bitmap.row(y) + 3 * r.left, pattern.data(), bytes, std::uint16_t(percent));
+        return;
+    }
     for (int y = r.top; y < r.bottom; ++y) {
         std::uint8_t* p = bitmap.row(y) + 3 * r.left;
         for (int x = r.left; x < r.right; ++x, p += 3) {

@@ -46,9 +46,11 @@ bool TacFastSum24::Attach(const gfx::Bitmap& source, gfx::Bitmap& destination)
 
 void blendRow(std::uint8_t* dst, const std::uint8_t* src, int bytes, unsigned weight)
 {
-    const unsigned inverse = 255 - weight;
+    // 255 * 255 + 127 fits 16 bits: 16-bit lanes hold twice the bytes of 32-bit ones.
+    const std::uint16_t w = std::uint16_t(weight);
+    const std::uint16_t inverse = std::uint16_t(255 - weight);
     for (int k = 0; k < bytes; ++k)
-        dst[k] = std::uint8_t((dst[k] * weight + src[k] * inverse + 127) >> 8);
+        dst[k] = std::uint8_t(std::uint16_t(std::uint16_t(dst[k] * w) + std::uint16_t(src[k] * inverse) + 127) >> 8);
 }
 
 void TacFastSum24::BlendRect()

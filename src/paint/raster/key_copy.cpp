@@ -3,16 +3,33 @@
 #include <algorithm>
 #include <cstring>
 
+#include "paint/raster/key_scan.h"
+
 namespace paint {
 
 namespace {
 
-// The first key pixel of a row at or after i, or n.
-int findKey(const std::uint8_t* p, int i, int n, std::uint8_t b, std::uint8_t g, std::uint8_t r)
+// dst := src, but where src holds the key the pixel comes from `behind` (dst itself to leave
+// it). Blocks without a key are copied whole.
+void keyedRow(std::uint8_t* dst, const std::uint8_t* src, const std::uint8_t* behind, int pixels,
+              const KeyScan& scan, std::uint8_t kb, std::uint8_t kg, std::uint8_t kr)
 {
-    for (; i < n; ++i)
-        if (p[3 * i] == b && p[3 * i + 1] == g && p[3 * i + 2] == r) return i;
-    return n;
+    auto onePixel = [&](int k) {
+        const std::uint8_t* from = src[3 * k] == kb && src[3 * k + 1] == kg && src[3 * k + 2] == kr ? behind : src;
+        if (from != dst) std::memmove(dst + 3 * k, from + 3 * k, 3);
+    };
+    int i = 0;
+    for (; i + KeyScan::kPixels <= pixels; i += KeyScan::kPixels) {
+        if (scan.sixteen(src + 3 * i) == 0) {
+            // Through a local block so that source and destination may overlap.
+            std::uint8_t block[3 * KeyScan::kPixels];
+            std::memcpy(block, src + 3 * i, sizeof block);
+            std::memcpy(dst + 3 * i, block, sizeof block);
+            continue;
+        }
+        for (int k = i; k < i + KeyScan::kPixels; ++k) onePixel(k);
+    }
+    for (; i < pixels; ++i) onePixel(i);
 }
 
 void copyKeyed(gfx::Bitmap& destination, const gfx::Bitmap& source, int x, int y, gfx::Color key,
@@ -26,28 +43,36 @@ void copyKeyed(gfx::Bitmap& destination, const gfx::Bitmap& source, int x, int y
     if (d.empty()) return;
     s = gfx::Rect::fromSize(s.left + d.left - x, s.top + d.top - y, d.width(), d.height());
 
-    const bool keyed = key <= 0xFEFFFFFFu;
-    const std::uint8_t kb = gfx::blue(key), kg = gfx::green(key), kr = gfx::red(key);
-    const gfx::Bitmap* cache = parent && parent->usable() && parent->Bitmap->bitsPerPixel() == 24 ? parent->Bitmap
-                                                                                                 : nullptr;
     const int n = d.width();
+    if (key > 0xFEFFFFFFu) {
+        for (int j = 0; j < d.height(); ++j)
+            std::memmove(destination.row(d.top + j) + 3 * d.left, source.row(s.top + j) + 3 * s.left,
+                         std::size_t(3) * n);
+        return;
+    }
+    const std::uint8_t kb = gfx::blue(key), kg = gfx::green(key), kr = gfx::red(key);
+    const KeyScan scan(key);
+    const gfx::Bitmap* cache =
+        parent && parent->usable() && parent->Bitmap->bitsPerPixel() == 24 ? parent->Bitmap : nullptr;
+    // The columns of the row whose parent pixel lies inside the cache: [from, to).
+    int from = 0, to = 0;
+    if (cache) {
+        const int cx0 = parent->X + d.left;
+        from = std::clamp(-cx0, 0, n);
+        to = std::clamp(cache->width() - cx0, from, n);
+    }
     for (int j = 0; j < d.height(); ++j) {
         const std::uint8_t* sp = source.row(s.top + j) + 3 * s.left;
         std::uint8_t* dp = destination.row(d.top + j) + 3 * d.left;
-        // Runs between key pixels are copied whole.
-        int i = 0;
-        while (i < n) {
-            const int k = keyed ? findKey(sp, i, n, kb, kg, kr) : n;
-            std::memmove(dp + 3 * i, sp + 3 * i, std::size_t(3 * (k - i)));
-            i = k;
-            for (; i < n && sp[3 * i] == kb && sp[3 * i + 1] == kg && sp[3 * i + 2] == kr; ++i) {
-                if (!cache) continue;
-                const int cx = parent->X + d.left + i;
-                const int cy = parent->Y + d.top + j;
-                if (cx < 0 || cy < 0 || cx >= cache->width() || cy >= cache->height()) continue;
-                std::memcpy(dp + 3 * i, cache->row(cy) + 3 * cx, 3);
-            }
+        const int cy = cache ? parent->Y + d.top + j : -1;
+        if (cy < 0 || cy >= (cache ? cache->height() : 0) || from == to) {
+            keyedRow(dp, sp, dp, n, scan, kb, kg, kr);
+            continue;
         }
+        const std::uint8_t* pp = cache->row(cy) + 3 * (parent->X + d.left);
+        keyedRow(dp, sp, dp, from, scan, kb, kg, kr);
+        keyedRow(dp + 3 * from, sp + 3 * from, pp + 3 * from, to - from, scan, kb, kg, kr);
+        keyedRow(dp + 3 * to, sp + 3 * to, dp + 3 * to, n - to, scan, kb, kg, kr);
     }
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "paint/raster/key_scan.h"
+
 namespace paint {
 
 void maskRow(std::uint8_t* dst, const std::uint8_t* picture, const std::uint8_t* mask, int bytes)
@@ -10,8 +12,8 @@ void maskRow(std::uint8_t* dst, const std::uint8_t* picture, const std::uint8_t*
     // (D - S) * M + S * 256 is never negative and never above 255 * 256, so the shift needs
     // no clamp and the sum fits 16 bits.
     for (int k = 0; k < bytes; ++k) {
-        const unsigned m = mask[k];
-        dst[k] = std::uint8_t((dst[k] * m + picture[k] * (256 - m)) >> 8);
+        const std::uint16_t m = mask[k];
+        dst[k] = std::uint8_t(std::uint16_t(std::uint16_t(dst[k] * m) + std::uint16_t(picture[k] * std::uint16_t(256 - m))) >> 8);
     }
 }
 
@@ -35,6 +37,7 @@ void CopyMaskedRect(gfx::Rect destinationRect, gfx::Rect sourceRect, gfx::Bitmap
 
     const gfx::Bitmap* cache =
         showParent && parent.usable() && parent.Bitmap->bitsPerPixel() == 24 ? parent.Bitmap : nullptr;
+    const KeyScan scan(gfx::kKeyColor);
     std::uint8_t fill[3] = {gfx::blue(parentColor), gfx::green(parentColor), gfx::red(parentColor)};
     for (int j = 0; j < h; ++j) {
         const std::uint8_t* sp = source.row(s.top + j) + 3 * s.left;
@@ -44,23 +47,29 @@ void CopyMaskedRect(gfx::Rect destinationRect, gfx::Rect sourceRect, gfx::Bitmap
             maskRow(dp, sp, mp, 3 * w);
             continue;
         }
-        // Runs between key pixels are mixed whole; key pixels show what lies behind.
-        int i = 0;
-        while (i < w) {
-            int k = i;
-            while (k < w && !(sp[3 * k] == 0xFF && sp[3 * k + 1] == 0x00 && sp[3 * k + 2] == 0xFF)) ++k;
-            maskRow(dp + 3 * i, sp + 3 * i, mp + 3 * i, 3 * (k - i));
-            for (i = k; i < w && sp[3 * i] == 0xFF && sp[3 * i + 1] == 0x00 && sp[3 * i + 2] == 0xFF; ++i) {
-                if (!cache) {
-                    if (!parent.Ready) std::memcpy(dp + 3 * i, fill, 3);
-                    continue;
-                }
-                const int cx = parent.X + d.left + i;
+        // Spans without a key pixel are mixed whole; key pixels show what lies behind.
+        auto onePixel = [&](int k) {
+            std::uint8_t* dk = dp + 3 * k;
+            if (!(sp[3 * k] == 0xFF && sp[3 * k + 1] == 0x00 && sp[3 * k + 2] == 0xFF)) {
+                maskRow(dk, sp + 3 * k, mp + 3 * k, 3);
+            } else if (!cache) {
+                if (!parent.Ready) std::memcpy(dk, fill, 3);
+            } else {
+                const int cx = parent.X + d.left + k;
                 const int cy = parent.Y + d.top + j;
-                if (cx < 0 || cy < 0 || cx >= cache->width() || cy >= cache->height()) continue;
-                std::memcpy(dp + 3 * i, cache->row(cy) + 3 * cx, 3);
+                if (cx >= 0 && cy >= 0 && cx < cache->width() && cy < cache->height())
+                    std::memcpy(dk, cache->row(cy) + 3 * cx, 3);
             }
+        };
+        int run = 0, i = 0;
+        for (; i + KeyScan::kPixels <= w; i += KeyScan::kPixels) {
+            if (scan.sixteen(sp + 3 * i) == 0) continue;
+            maskRow(dp + 3 * run, sp + 3 * run, mp + 3 * run, 3 * (i - run));
+            for (int k = i; k < i + KeyScan::kPixels; ++k) onePixel(k);
+            run = i + KeyScan::kPixels;
         }
+        maskRow(dp + 3 * run, sp + 3 * run, mp + 3 * run, 3 * (i - run));
+        for (; i < w; ++i) onePixel(i);
     }
 }
 
