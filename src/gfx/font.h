@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -59,6 +60,12 @@ public:
     // Advance width of a UTF-8 text in pixels (no line breaks considered).
     virtual int textWidth(std::string_view utf8) const = 0;
     Size textSize(std::string_view utf8) const { return {textWidth(utf8), metrics().height}; }
+    // The same over code points, for callers that keep text decoded (no re-encoding per run).
+    virtual int textWidth(std::u32string_view text) const = 0;
+    // How many leading code points of text fit within maxWidth pixels; their width goes to
+    // *fitWidth when given. Widths add up character by character, so a caller may measure a
+    // long text piecewise.
+    virtual std::size_t fitText(std::u32string_view text, int maxWidth, int* fitWidth = nullptr) const = 0;
 
     // Draws one line of UTF-8 text with its cell's top-left corner at `origin`, blending the
     // glyphs in colour `color` onto a 24- or 32-bit bitmap. Only pixels inside `clip` (and inside

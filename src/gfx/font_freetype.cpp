@@ -75,6 +75,7 @@ void verticalExtent(FT_Face face, double& ascent, double& descent)
 FreeTypeFont::FreeTypeFont(const FontDesc& desc, const FontFile& file)
     : desc_(desc), family_(file.family.empty() ? std::string("(none)") : file.family), face_(openFace(file))
 {
+    directAdvance_.fill(-1);
     int h = desc.height == 0 ? -11 : desc.height;
     h = std::clamp(h, -kMaxPixelHeight, kMaxPixelHeight);
     double ascentUnits = 0.8, descentUnits = 0.2, upem = 1.0;
@@ -190,8 +191,43 @@ int FreeTypeFont::textWidth(std::string_view utf8) const
     if (!face_) return 0;
     std::lock_guard lock(mutex_);
     int width = 0;
-    for (char32_t c : base::Utf8View(utf8)) width += glyph(c).advance;
+    for (char32_t c : base::Utf8View(utf8)) width += advance(c);
     return width;
+}
+
+int FreeTypeFont::advance(char32_t cp) const
+{
+    if (cp >= kDirectAdvances) return glyph(cp).advance;
+    std::int16_t& known = directAdvance_[cp];
+    if (known < 0) known = std::int16_t(std::clamp(glyph(cp).advance, 0, 0x7FFF));
+    return known;
+}
+
+int FreeTypeFont::textWidth(std::u32string_view text) const
+{
+    if (!face_) return 0;
+    std::lock_guard lock(mutex_);
+    int width = 0;
+    for (char32_t c : text) width += advance(c);
+    return width;
+}
+
+std::size_t FreeTypeFont::fitText(std::u32string_view text, int maxWidth, int* fitWidth) const
+{
+    int width = 0;
+    std::size_t n = 0;
+    if (face_) {
+        std::lock_guard lock(mutex_);
+        for (; n < text.size(); ++n) {
+            int next = width + advance(text[n]);
+            if (next > maxWidth) break;
+            width = next;
+        }
+    } else if (maxWidth >= 0) {
+        n = text.size();
+    }
+    if (fitWidth) *fitWidth = width;
+    return n;
 }
 
 int FreeTypeFont::drawText(Bitmap& target, Point origin, std::string_view utf8, Color color,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <mutex>
 #include <string>
 
@@ -27,6 +29,8 @@ public:
     const FontMetrics& metrics() const override { return metrics_; }
     std::string familyName() const override { return family_; }
     int textWidth(std::string_view utf8) const override;
+    int textWidth(std::u32string_view text) const override;
+    std::size_t fitText(std::u32string_view text, int maxWidth, int* fitWidth = nullptr) const override;
     int drawText(Bitmap& target, Point origin, std::string_view utf8, Color color, const Rect& clip,
                  const Region* clipRegion = nullptr) const override;
 
@@ -42,9 +46,14 @@ private:
     long emboldenStrength_ = 0;  // 26.6 pixels
     mutable std::mutex mutex_;
     mutable GlyphCache cache_;
+    // Advances of the common alphabets (Latin, Greek, Cyrillic) by code point, -1 until known:
+    // measuring long texts looks them up without hashing.
+    static constexpr char32_t kDirectAdvances = 0x800;
+    mutable std::array<std::int16_t, kDirectAdvances> directAdvance_;
 
     void computeMetrics(double emPixels);
     const Glyph& glyph(char32_t cp) const;  // mutex_ held
+    int advance(char32_t cp) const;         // mutex_ held
 };
 
 }  // namespace gfx

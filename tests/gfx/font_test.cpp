@@ -108,6 +108,29 @@ TEST(Font, BoldIsWiderAndWidthsAdd)
     }
 }
 
+// Code points measure as their UTF-8 form does (beyond the directly kept alphabets too), and a
+// fit stops at the last character that still fits.
+TEST(Font, CodePointMeasuresMatchUtf8AndFitStopsAtTheWidth)
+{
+    const auto font = openFont("MS Sans Serif", -11);
+    const std::u32string text = U"Word Справка \u4E2D\u6587 \U0001F600 x";
+    const std::string utf8 = "Word Справка \u4E2D\u6587 \U0001F600 x";
+    EXPECT_EQ(font->textWidth(std::u32string_view(text)), font->textWidth(utf8));
+    int total = font->textWidth(std::u32string_view(text));
+    int width = -1;
+    EXPECT_EQ(font->fitText(text, total, &width), text.size());
+    EXPECT_EQ(width, total);
+    for (std::size_t n : {std::size_t(0), std::size_t(1), std::size_t(6), text.size() - 1}) {
+        int w = font->textWidth(std::u32string_view(text).substr(0, n));
+        int next = font->textWidth(std::u32string_view(text).substr(0, n + 1));
+        if (next == w) continue;  // a character of no width fits anywhere
+        EXPECT_EQ(font->fitText(text, next - 1, &width), n) << n;
+        EXPECT_EQ(width, w);
+    }
+    EXPECT_EQ(font->fitText(text, -1, &width), 0u);
+    EXPECT_EQ(width, 0);
+}
+
 TEST(Font, CyrillicMeasuresAndDrawsInsideItsCell)
 {
     const auto font = openFont("MS Sans Serif", -11);

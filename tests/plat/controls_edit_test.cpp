@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "plat/controls/edit_layout.h"
 #include "plat/controls/edit_styles.h"
 #include "plat/controls/edit_text.h"
+#include "plat/controls/edit_width_index.h"
 #include "plat/nonclient/plain_frame.h"
 #include "plat/nonclient/scroll_bars.h"
 #include "plat/system/sys_colors.h"
@@ -72,7 +74,17 @@ TEST(EditText, WordMoves)
 
 // ---- line layout -----------------------------------------------------------------------
 
-int TenPerChar(std::u32string_view s) { return int(s.size()) * 10; }
+// Every character 10 px wide.
+struct TenPerCharMeasure final : EditMeasure {
+    int width(std::u32string_view s) const override { return int(s.size()) * 10; }
+    std::size_t fit(std::u32string_view s, int maxWidth, int& fitWidth) const override
+    {
+        std::size_t n = maxWidth < 0 ? 0 : std::min(s.size(), std::size_t(maxWidth / 10));
+        fitWidth = int(n) * 10;
+        return n;
+    }
+};
+const TenPerCharMeasure TenPerChar;
 
 TEST(EditLayout, HardBreaksAndWrapping)
 {
@@ -95,6 +107,128 @@ TEST(EditLayout, HardBreaksAndWrapping)
     EXPECT_EQ(EditIndexAtX(text, lines[0], 14, TenPerChar), 1u);
     EXPECT_EQ(EditIndexAtX(text, lines[0], 16, TenPerChar), 2u);
     EXPECT_EQ(EditIndexAtX(text, lines[0], 500, TenPerChar), lines[0].end);
+}
+
+// Characters of uneven widths, so that a position found from the wrong start shows.
+struct UnevenMeasure final : EditMeasure {
+    static int advance(char32_t c) { return c == U' ' ? 3 : int(c % 7) + 4; }
+    int width(std::u32string_view s) const override
+    {
+        int w = 0;
+        for (char32_t c : s) w += advance(c);
+        return w;
+    }
+    std::size_t fit(std::u32string_view s, int maxWidth, int& fitWidth) const override
+    {
+        fitWidth = 0;
+        std::size_t n = 0;
+        for (; n < s.size() && fitWidth + advance(s[n]) <= maxWidth; ++n) fitWidth += advance(s[n]);
+        return n;
+    }
+};
+
+bool SameLines(const std::vector<EditLine>& a, const std::vector<EditLine>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const EditLine& x, const EditLine& y) {
+        return x.start == y.start && x.end == y.end && x.next == y.next;
+    });
+}
+
+// Random edits of a text of words, spaces, long words and all kinds of breaks; the pieces
+// typed include breaks, so "\r" and "\n" meet and part.
+class RandomEdits {
+public:
+    explicit RandomEdits(unsigned seed) : state_(seed) {}
+    std::size_t below(std::size_t n) { return n ? std::size_t(next() % n) : 0; }
+    std::u32string piece(std::size_t maxLength)
+    {
+        static const std::u32string_view parts[] = {U"word ", U"слово ", U"\r\n", U"\r", U"\n", U"  ",
+                                                    U"averyveryverylongwordthatneverfits", U"a", U"\t"};
+        std::u32string out;
+        while (out.size() < maxLength) out += parts[below(std::size(parts))];
+        return out.substr(0, maxLength);
+    }
+
+private:
+    unsigned next() { return state_ = state_ * 1103515245u + 12345u; }
+    unsigned state_;
+};
+
+TEST(EditLayout, LayingOutAChangeGivesTheLinesOfAFullLayout)
+{
+    UnevenMeasure measure;
+    for (int width : {0, 60, 150}) {
+        RandomEdits rnd(unsigned(width) + 7);
+        std::u32string text = rnd.piece(3000);
+        auto lines = LayoutEditLines(text, width, measure);
+        for (int step = 0; step < 400; ++step) {
+            EditChange c;
+            c.at = rnd.below(text.size() + 1);
+            c.removed = rnd.below(std::min<std::size_t>(text.size() - c.at, step % 10 == 0 ? 400 : 6) + 1);
+            std::u32string put = rnd.piece(rnd.below(step % 10 == 5 ? 400 : 5));
+            c.inserted = put.size();
+            text.replace(c.at, c.removed, put);
+            RelayoutEditLines(lines, text, c, width, measure);
+            ASSERT_TRUE(SameLines(lines, LayoutEditLines(text, width, measure)))
+                << "width " << width << ", step " << step << ", change at " << c.at;
+        }
+    }
+}
+
+TEST(EditWidthIndex, PositionsStayExactThroughChanges)
+{
+    UnevenMeasure measure;
+    RandomEdits rnd(3);
+    std::u32string text = rnd.piece(9 * EditWidthIndex::kStep);
+    EditWidthIndex index;
+    for (int step = 0; step < 200; ++step) {
+        if (step % 2) {
+            EditChange c;
+            c.at = rnd.below(text.size() + 1);
+            c.removed = rnd.below(std::min<std::size_t>(text.size() - c.at, step % 20 == 1 ? 5000 : 8) + 1);
+            std::u32string put = rnd.piece(rnd.below(step % 20 == 3 ? 5000 : 8));
+            c.inserted = put.size();
+            text.replace(c.at, c.removed, put);
+            index.update(text, c, measure);
+        }
+        std::size_t i = rnd.below(text.size() + 1);
+        std::int64_t x = measure.width(std::u32string_view(text).substr(0, i));
+        ASSERT_EQ(index.x(text, i, measure), x) << "step " << step;
+        // The greatest index of a range whose position is at most the target.
+        std::size_t from = rnd.below(i + 1), to = std::min(text.size(), i + rnd.below(3000));
+        std::int64_t fitX = 0;
+        std::size_t n = index.fit(text, from, to, x + 2, measure, fitX);
+        std::size_t expected = from;
+        while (expected < to && measure.width(std::u32string_view(text).substr(0, expected + 1)) <= x + 2) ++expected;
+        ASSERT_EQ(n, expected) << "step " << step;
+        ASSERT_EQ(fitX, measure.width(std::u32string_view(text).substr(0, n)));
+    }
+}
+
+TEST(EditText, UndoKeepsOnlyWhatChangedAndStillSwapsWholeStates)
+{
+    EditText t;
+    t.setText("abc");
+    t.moveCaret(3, false);
+    ASSERT_TRUE(t.replaceSelection(std::string_view("d")));
+    ASSERT_TRUE(t.replaceSelection(std::string_view("e"), false)) << "typing on joins the step";
+    EXPECT_EQ(t.lastChange().at, 4u);
+    ASSERT_TRUE(t.undo());
+    EXPECT_EQ(t.utf8(), "abc");
+    EXPECT_EQ(t.lastChange().removed, 2u);
+    ASSERT_TRUE(t.undo());
+    EXPECT_EQ(t.utf8(), "abcde");
+
+    // A change that cannot be undone elsewhere: undo goes back to before the last undoable step.
+    t.select(0, 0);
+    ASSERT_TRUE(t.replaceSelection(std::string_view("X")));
+    t.select(6, 6);
+    ASSERT_TRUE(t.replaceSelection(std::string_view("Y"), false));
+    EXPECT_EQ(t.utf8(), "XabcdeY");
+    ASSERT_TRUE(t.undo());
+    EXPECT_EQ(t.utf8(), "abcde");
+    ASSERT_TRUE(t.undo());
+    EXPECT_EQ(t.utf8(), "XabcdeY");
 }
 
 // ---- the window ------------------------------------------------------------------------
@@ -365,6 +499,69 @@ TEST_F(EditDesktop, SingleLineEditKeepsBreaksOnItsOneLine)
     desk.run();
     EXPECT_EQ(sel(e), std::make_pair(8, 8));
     EXPECT_EQ(GetWindowText(e), "one\r\ntwo");
+}
+
+}  // namespace
+}  // namespace plat
+
+namespace plat {
+namespace {
+
+std::string Words(std::size_t count)
+{
+    static const char* const words[] = {"справочник ", "entry ", "книга ", "of ", "запись\r\n", "Sentavia ",
+                                        "длинноесловоцеликом "};
+    std::string s;
+    for (std::size_t i = 0; i < count; ++i) s += words[(i * 5 + i / 3) % std::size(words)];
+    return s;
+}
+
+std::vector<LRESULT> LineStarts(HWND m)
+{
+    std::vector<LRESULT> starts;
+    for (LRESULT n = 0, count = SendMessage(m, EM_GETLINECOUNT); n < count; ++n)
+        starts.push_back(SendMessage(m, EM_LINEINDEX, WPARAM(n)));
+    return starts;
+}
+
+// Long texts are laid out only where they change and measured from marks along long lines; the
+// results must be those of laying everything out afresh and measuring from the start.
+TEST_F(EditDesktop, LongTextsKeepExactLinesAndPositions)
+{
+    HWND memo = edit(ES_MULTILINE | WS_VSCROLL, Words(3000), {10, 10, 230, 150});
+    SendMessage(memo, EM_SETSEL, 9000, 9000);
+    desk.script().type("вставка в середине ").key(VK_BACK).key(VK_RETURN).key(VK_DELETE);
+    desk.script().keyDown(VK_CONTROL).key('Z').keyUp(VK_CONTROL);
+    desk.run();
+    SendMessage(memo, EM_SETSEL, 20, 400);
+    SendMessage(memo, EM_REPLACESEL, TRUE, LPARAM("короче"));
+    HWND fresh = edit(ES_MULTILINE | WS_VSCROLL, GetWindowText(memo), {10, 160, 230, 300});
+    EXPECT_EQ(LineStarts(memo), LineStarts(fresh));
+    DestroyWindow(fresh);
+    MoveWindow(memo, 10, 40, 220, 140, TRUE);
+
+    // Far along one long line: the caret's position and the character there agree, and a click
+    // there puts the caret there.
+    std::string line(40000, 'w');
+    for (std::size_t i = 0; i < line.size(); i += 7) line[i] = ' ';
+    HWND e = edit(ES_AUTOHSCROLL, line);
+    desk.script().keyDown(VK_CONTROL).key(VK_END).keyUp(VK_CONTROL);
+    for (int i = 0; i < 30; ++i) desk.script().key(VK_LEFT);
+    desk.run();
+    EXPECT_EQ(sel(e), std::make_pair(39970, 39970));
+    LRESULT p = SendMessage(e, EM_POSFROMCHAR, 39970);
+    EXPECT_GT(GET_X_LPARAM(p), 0);
+    EXPECT_LT(GET_X_LPARAM(p), ClientRect(e).right);
+    EXPECT_EQ(LOWORD(SendMessage(e, EM_CHARFROMPOS, 0, p)), 39970 & 0xFFFF);
+    POINT at = screenOf(e, 39985);
+    desk.script().click(at.x, at.y);
+    desk.run();
+    EXPECT_EQ(sel(e), std::make_pair(39985, 39985));
+    desk.script().keyDown(VK_SHIFT).key(VK_LEFT).key(VK_LEFT).key(VK_LEFT).keyUp(VK_SHIFT);
+    desk.run();
+    EXPECT_EQ(sel(e), std::make_pair(39982, 39985));
+    std::filesystem::create_directories(SENTAVIA_TEST_OUT);
+    desk.saveWindowShot(parent, std::string(SENTAVIA_TEST_OUT) + "/edit_long_texts.png");
 }
 
 }  // namespace

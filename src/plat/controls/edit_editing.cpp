@@ -1,5 +1,7 @@
 #include "plat/controls/edit_editing.h"
 
+#include <string>
+
 #include "base/letter_case.h"
 #include "plat/controls/control_state.h"
 #include "plat/controls/edit_clipboard.h"
@@ -10,7 +12,7 @@ namespace plat::edit {
 // After the text changed: lines, scroll bar, notifications.
 bool TextChanged(HWND hwnd, EditState& st, bool byUser)
 {
-    Relayout(hwnd, st);
+    RelayoutChange(hwnd, st);
     if (st.firstLine > MaxFirstLine(st)) st.firstLine = MaxFirstLine(st);
     if (byUser) st.modified = true;
     if (!NotifyParent(hwnd, EN_UPDATE)) return false;
@@ -37,8 +39,9 @@ bool ReplaceSelection(HWND hwnd, EditState& st, std::string_view utf8, bool canU
 {
     st.typing = false;
     std::size_t before = st.text.size() - (st.text.selEnd() - st.text.selStart());
-    std::size_t wanted = before + DecodeUtf8ToU32(utf8).size();
-    bool changed = st.text.replaceSelection(utf8, canUndo);
+    std::u32string text = DecodeUtf8ToU32(utf8);
+    std::size_t wanted = before + text.size();
+    bool changed = st.text.replaceSelection(std::u32string_view(text), canUndo);
     if (wanted > st.text.limit() && !NotifyParent(hwnd, EN_MAXTEXT)) return false;
     return !changed || TextChanged(hwnd, st, true);
 }

@@ -54,28 +54,37 @@ void Paint(HWND hwnd, EditState& st)
     IntersectClipRect(dc, st.format.left, st.format.top, st.format.right, st.format.bottom);
     bool showSel = st.text.hasSelection() && (st.focused || (Style(hwnd) & ES_NOHIDESEL));
     std::size_t selS = st.text.selStart(), selE = st.text.selEnd();
-    auto measure = MeasureFor(st);
+    FontMeasure measure(st);
     std::u32string_view all = st.text.text();
     int last = std::min(int(st.lines.size()), st.firstLine + VisibleLines(st) + 1);
     for (int n = st.firstLine; n < last; ++n) {
         const EditLine& line = st.lines[std::size_t(n)];
         int y = st.format.top + (n - st.firstLine) * st.lineHeight;
-        int x0 = st.format.left + AlignOffset(hwnd, st, line) - st.xOffset;
-        auto xAt = [&](std::size_t i) { return x0 + measure(all.substr(line.start, i - line.start)); };
-        std::size_t a = std::clamp(selS, line.start, line.end), b = std::clamp(selE, line.start, line.end);
+        std::int64_t x0 = std::int64_t(st.format.left) + AlignOffset(hwnd, st, measure, line) - st.xOffset;
+        // Only the part of a long line inside the format rectangle is drawn.
+        int left = int(std::clamp<std::int64_t>(st.format.left - x0, 0, kMaxWidth));
+        int right = int(std::clamp<std::int64_t>(st.format.right - x0, 0, kMaxWidth));
+        std::size_t from = LineIndexAtX(st, measure, line, left);
+        std::size_t to = LineIndexAtX(st, measure, line, right);
+        from = from > line.start ? from - 1 : from;
+        to = std::min(to + 1, line.end);
+        auto xAt = [&](std::size_t i) { return int(std::clamp<std::int64_t>(x0 + LineX(st, measure, line, i), -kMaxWidth, kMaxWidth)); };
+        auto draw = [&](std::size_t a, std::size_t b) {
+            if (a < b) TextOut(dc, xAt(a), y, Shown(st, all.substr(a, b - a)));
+        };
+        std::size_t a = std::clamp(selS, from, to), b = std::clamp(selE, from, to);
+        SetTextColor(dc, textColor);
         if (!showSel || a == b) {
-            SetTextColor(dc, textColor);
-            TextOut(dc, x0, y, Shown(st, all.substr(line.start, line.end - line.start)));
+            draw(from, to);
             continue;
         }
-        SetTextColor(dc, textColor);
-        TextOut(dc, x0, y, Shown(st, all.substr(line.start, a - line.start)));
+        draw(from, a);
         RECT hi{xAt(a), y, xAt(b), y + st.lineHeight};
         FillRect(dc, &hi, GetSysColorBrush(COLOR_HIGHLIGHT));
         SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-        TextOut(dc, hi.left, y, Shown(st, all.substr(a, b - a)));
+        draw(a, b);
         SetTextColor(dc, textColor);
-        TextOut(dc, hi.right, y, Shown(st, all.substr(b, line.end - b)));
+        draw(b, to);
     }
     RestoreDC(dc, -1);
     SelectObject(dc, oldFont);

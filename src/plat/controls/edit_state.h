@@ -5,6 +5,7 @@
 #include "plat/controls/edit_layout.h"
 #include "plat/controls/edit_styles.h"
 #include "plat/controls/edit_text.h"
+#include "plat/controls/edit_width_index.h"
 #include "plat/gdi/gdi_types.h"
 #include "plat/window.h"
 #include "plat/window_styles.h"
@@ -30,6 +31,13 @@ struct EditState {
     char32_t password = 0;
     int desiredX = -1;     // kept across up/down moves
     int wheelRest = 0;
+    // What the lines and the width index were measured with; another font or password
+    // character lays everything out afresh.
+    const void* laidOutWith = nullptr;
+    char32_t laidOutPassword = 0;
+    mutable EditWidthIndex widths;  // filled as positions on long lines are asked for
+    mutable const void* widthsWith = nullptr;
+    mutable char32_t widthsPassword = 0;
 };
 
 inline DWORD Style(HWND hwnd) { return GetWindowStyle(hwnd); }

@@ -31,12 +31,27 @@ std::string EditText::utf8(std::size_t from, std::size_t to) const
     return EncodeU32ToUtf8(std::u32string_view(text_).substr(from, to - from));
 }
 
+std::size_t EditText::utf8Size() const
+{
+    std::size_t n = 0;
+    for (char32_t c : text_) n += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+    return n;
+}
+
 void EditText::setText(std::string_view utf8)
 {
+    std::size_t before = text_.size();
     text_ = DecodeUtf8ToU32(utf8);
     if (text_.size() > limit_) text_.resize(limit_);
+    lastChange_ = {0, before, text_.size()};
     caret_ = anchor_ = 0;
+    clearUndo();
+}
+
+void EditText::clearUndo()
+{
     undoValid_ = false;
+    std::u32string().swap(undoRemoved_);
 }
 
 void EditText::select(std::size_t anchor, std::size_t caret)
@@ -51,12 +66,29 @@ void EditText::moveCaret(std::size_t to, bool extend)
     if (!extend) anchor_ = caret_;
 }
 
-void EditText::saveUndo()
+// Before [start, end) becomes `inserted` code points. Without canUndo the step before stays: text
+// typed on at its end joins it; any other change makes it a copy of the whole old text.
+void EditText::keepUndo(std::size_t start, std::size_t end, std::size_t inserted, bool canUndo)
 {
-    undoText_ = text_;
-    undoStart_ = anchor_;
-    undoEnd_ = caret_;
-    undoValid_ = true;
+    if (canUndo) {
+        undoValid_ = true;
+        undoWhole_ = false;
+        undoAt_ = start;
+        undoInserted_ = inserted;
+        undoRemoved_.assign(text_, start, end - start);
+        undoStart_ = anchor_;
+        undoEnd_ = caret_;
+        return;
+    }
+    if (!undoValid_ || undoWhole_) return;
+    if (start == end && start == undoAt_ + undoInserted_) {
+        undoInserted_ += inserted;
+        return;
+    }
+    std::u32string old = text_;
+    old.replace(undoAt_, undoInserted_, undoRemoved_);
+    undoRemoved_ = std::move(old);
+    undoWhole_ = true;
 }
 
 bool EditText::replaceSelection(std::u32string_view text, bool canUndo)
@@ -65,8 +97,9 @@ bool EditText::replaceSelection(std::u32string_view text, bool canUndo)
     std::size_t room = limit_ - std::min(limit_, text_.size() - (end - start));
     if (text.size() > room) text = text.substr(0, room);
     if (text.empty() && start == end) return false;
-    if (canUndo) saveUndo();
+    keepUndo(start, end, text.size(), canUndo);
     text_.replace(start, end - start, text);
+    lastChange_ = {start, end - start, text.size()};
     caret_ = anchor_ = start + text.size();
     return true;
 }
@@ -102,12 +135,20 @@ bool EditText::deleteForward()
 bool EditText::undo()
 {
     if (!undoValid_) return false;
-    std::u32string current = text_;
     std::size_t a = anchor_, c = caret_;
-    text_ = undoText_;
+    if (undoWhole_) {
+        lastChange_ = {0, text_.size(), undoRemoved_.size()};
+        text_.swap(undoRemoved_);
+    } else {
+        // The step back is the step forward the other way round.
+        std::u32string redone(text_, undoAt_, undoInserted_);
+        text_.replace(undoAt_, undoInserted_, undoRemoved_);
+        lastChange_ = {undoAt_, undoInserted_, undoRemoved_.size()};
+        undoInserted_ = undoRemoved_.size();
+        undoRemoved_ = std::move(redone);
+    }
     anchor_ = std::min(undoStart_, text_.size());
     caret_ = std::min(undoEnd_, text_.size());
-    undoText_ = std::move(current);
     undoStart_ = a;
     undoEnd_ = c;
     return true;

@@ -6,6 +6,14 @@
 
 namespace plat {
 
+// What the last change of an edit's text did: [at, at + removed) of the old text became
+// [at, at + inserted) of the new one.
+struct EditChange {
+    std::size_t at = 0;
+    std::size_t removed = 0;
+    std::size_t inserted = 0;
+};
+
 // The text of an edit control with its selection and one level of undo, in code points.
 // The caret is the moving end of the selection, the anchor the fixed one.
 class EditText {
@@ -16,6 +24,8 @@ public:
     std::size_t size() const { return text_.size(); }
     std::string utf8() const;
     std::string utf8(std::size_t from, std::size_t to) const;
+    std::size_t utf8Size() const;  // the length of utf8() in bytes
+    const EditChange& lastChange() const { return lastChange_; }
 
     // Replaces everything; clears undo and the selection.
     void setText(std::string_view utf8);
@@ -43,25 +53,32 @@ public:
     void setLimit(std::size_t limit) { limit_ = limit == 0 ? kDefaultLimit : limit; }
 
     // Undo swaps the text back and forth between the last two states, as classic edits do.
+    // It keeps only what the last change replaced, so an edit of a long text costs no copy of it.
     bool canUndo() const { return undoValid_; }
     bool undo();
-    void clearUndo() { undoValid_ = false; }
+    void clearUndo();
 
     // Word moves for Ctrl+arrows: to the start of the previous / next word.
     std::size_t wordLeft(std::size_t from) const;
     std::size_t wordRight(std::size_t from) const;
 
 private:
-    void saveUndo();
+    void keepUndo(std::size_t start, std::size_t end, std::size_t inserted, bool canUndo);
 
     std::u32string text_;
     std::size_t caret_ = 0;
     std::size_t anchor_ = 0;
     std::size_t limit_ = kDefaultLimit;
-    std::u32string undoText_;
+    EditChange lastChange_;
+    // The undo step: [undoAt_, undoAt_ + undoInserted_) of the text was undoRemoved_ before, or,
+    // when undoWhole_, the whole text was undoRemoved_. The selection then was undoStart_, undoEnd_.
+    bool undoValid_ = false;
+    bool undoWhole_ = false;
+    std::size_t undoAt_ = 0;
+    std::size_t undoInserted_ = 0;
+    std::u32string undoRemoved_;
     std::size_t undoStart_ = 0;
     std::size_t undoEnd_ = 0;
-    bool undoValid_ = false;
 };
 
 std::u32string DecodeUtf8ToU32(std::string_view utf8);

@@ -82,7 +82,7 @@ LRESULT EditProc(HWND hwnd, EditState& st, UINT msg, WPARAM wParam, LPARAM lPara
         st.modified = false;
         return TRUE;
     case WM_GETTEXT: return CopyTextOut(st.text.utf8(), wParam, lParam);
-    case WM_GETTEXTLENGTH: return LRESULT(st.text.utf8().size());
+    case WM_GETTEXTLENGTH: return LRESULT(st.text.utf8Size());
     case WM_SETFONT:
         st.font = HFONT(HGDIOBJ(std::uint64_t(wParam)));
         UpdateFormatRect(hwnd, st);
