@@ -9,7 +9,12 @@ namespace fw::testing {
 
 using namespace plat;
 
-TestButton::TestButton(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
+TestButton::TestButton(TComponent* owner) : TWinControl(owner)
+{
+    // The platform button reports its clicks.
+    SetControlStyle({csSetCaption, csDoubleClicks});
+    SetTabStop(true);
+}
 
 void TestButton::CreateParams(TCreateParams& p)
 {

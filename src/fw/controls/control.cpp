@@ -369,16 +369,19 @@ void TControl::HandleMouseButton(TMessage& m, TMouseButton button, bool down, bo
 void TControl::Dispatch(TMessage& m)
 {
     switch (m.Msg) {
-    case WM_LBUTTONDOWN: HandleMouseButton(m, mbLeft, true, false); break;
-    case WM_LBUTTONDBLCLK: HandleMouseButton(m, mbLeft, true, true); break;
-    case WM_LBUTTONUP: HandleMouseButton(m, mbLeft, false, false); break;
-    case WM_RBUTTONDOWN: HandleMouseButton(m, mbRight, true, false); break;
-    case WM_RBUTTONDBLCLK: HandleMouseButton(m, mbRight, true, true); break;
-    case WM_RBUTTONUP: HandleMouseButton(m, mbRight, false, false); break;
-    case WM_MBUTTONDOWN: HandleMouseButton(m, mbMiddle, true, false); break;
-    case WM_MBUTTONDBLCLK: HandleMouseButton(m, mbMiddle, true, true); break;
-    case WM_MBUTTONUP: HandleMouseButton(m, mbMiddle, false, false); break;
+    // The platform class of a windowed control sees the mouse first (a button presses, an
+    // edit moves its caret), then the framework's events run.
+    case WM_LBUTTONDOWN: DefaultHandler(m); HandleMouseButton(m, mbLeft, true, false); break;
+    case WM_LBUTTONDBLCLK: DefaultHandler(m); HandleMouseButton(m, mbLeft, true, true); break;
+    case WM_LBUTTONUP: DefaultHandler(m); HandleMouseButton(m, mbLeft, false, false); break;
+    case WM_RBUTTONDOWN: DefaultHandler(m); HandleMouseButton(m, mbRight, true, false); break;
+    case WM_RBUTTONDBLCLK: DefaultHandler(m); HandleMouseButton(m, mbRight, true, true); break;
+    case WM_RBUTTONUP: DefaultHandler(m); HandleMouseButton(m, mbRight, false, false); break;
+    case WM_MBUTTONDOWN: DefaultHandler(m); HandleMouseButton(m, mbMiddle, true, false); break;
+    case WM_MBUTTONDBLCLK: DefaultHandler(m); HandleMouseButton(m, mbMiddle, true, true); break;
+    case WM_MBUTTONUP: DefaultHandler(m); HandleMouseButton(m, mbMiddle, false, false); break;
     case WM_MOUSEMOVE: {
+        DefaultHandler(m);
         POINT p = m.Pos();
         MouseMove(m.MouseShift(), p.x, p.y);
         break;
