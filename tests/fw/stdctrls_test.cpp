@@ -245,6 +245,11 @@ TEST_F(StdControls, StatusBarHandsItsPanelsAndSimpleTextToTheWindow)
     EXPECT_EQ(edges[1], -1);
     EXPECT_EQ(StatusBarText(h, 0), "Entries");
     EXPECT_EQ(StatusBarText(h, 1), "\t\t12");
+    form->label->SetCaption("&Search:");
+    form->memo->Lines()->SetText("Первая строка\nSecond line");
+    form->Update();
+    app.ProcessMessages();
+    desk.saveScreenshot(SENTAVIA_TEST_OUT "/fw_standard_controls.png");
 
     // Changes reach the window at once; a new window gets them all again.
     name->SetWidth(120);
