@@ -30,6 +30,8 @@ function(sentavia_test name)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${T_DEPS} GTest::gtest GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  # Tests write their screenshots and scratch files here; it exists from the first run on.
+  file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/test-out)
   target_compile_definitions(${name} PRIVATE
     SENTAVIA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
     SENTAVIA_TEST_OUT="${PROJECT_BINARY_DIR}/test-out")
