@@ -1,5 +1,6 @@
 #include "base/utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace base {
@@ -84,6 +85,27 @@ bool isValidUtf8(std::string_view text) {
         i += decoded.length;
     }
     return true;
+}
+
+std::string toValidUtf8(std::string_view text) {
+    if (isValidUtf8(text)) return std::string(text);
+    std::string out;
+    out.reserve(text.size() + 8);
+    for (std::size_t i = 0; i < text.size();) {
+        const DecodedCodePoint decoded = decodeUtf8(text, i);
+        if (decoded.valid)
+            out.append(text.substr(i, decoded.length));
+        else
+            appendUtf8(out, kReplacementCharacter);
+        i += decoded.length;
+    }
+    return out;
+}
+
+std::size_t utf8PrefixLength(std::string_view text, std::size_t maxBytes) {
+    std::size_t n = std::min(maxBytes, text.size());
+    while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+    return n;
 }
 
 std::size_t utf8Length(std::string_view text) {

@@ -27,6 +27,13 @@ std::string encodeUtf8(char32_t codePoint);
 
 bool isValidUtf8(std::string_view text);
 
+// The text with every invalid sequence replaced by one replacement character (valid text is
+// returned as it is).
+std::string toValidUtf8(std::string_view text);
+
+// The length of the longest prefix of at most maxBytes that does not cut a character in two.
+std::size_t utf8PrefixLength(std::string_view text, std::size_t maxBytes);
+
 // Number of code points; each invalid sequence counts as one.
 std::size_t utf8Length(std::string_view text);
 

@@ -236,21 +236,25 @@ int FreeTypeFont::drawText(Bitmap& target, Point origin, std::string_view utf8, 
     int pen = origin.x;
     if (face_) {
         std::lock_guard lock(mutex_);
-        const int baseline = origin.y + metrics_.ascent;
+        const int baseline = addSaturated(origin.y, metrics_.ascent);
         for (char32_t c : base::Utf8View(utf8)) {
             const Glyph& g = glyph(c);
             if (!g.coverage.empty())
-                blendCoverage(target, {pen + g.left, baseline - g.top},
+                blendCoverage(target, {addSaturated(pen, g.left), subtractSaturated(baseline, g.top)},
                               {g.coverage.data(), g.width, g.height, g.width}, color, clip, clipRegion);
-            pen += g.advance;
+            pen = addSaturated(pen, g.advance);
         }
     }
-    const int width = pen - origin.x;
+    const int width = subtractSaturated(pen, origin.x);
     if (width > 0 && desc_.underline)
-        fillClipped(target, Rect::fromSize(origin.x, origin.y + metrics_.underlineTop, width, metrics_.underlineThickness),
+        fillClipped(target,
+                    Rect::fromSize(origin.x, addSaturated(origin.y, metrics_.underlineTop), width,
+                                   metrics_.underlineThickness),
                     color, clip, clipRegion);
     if (width > 0 && desc_.strikeOut)
-        fillClipped(target, Rect::fromSize(origin.x, origin.y + metrics_.strikeOutTop, width, metrics_.strikeOutThickness),
+        fillClipped(target,
+                    Rect::fromSize(origin.x, addSaturated(origin.y, metrics_.strikeOutTop), width,
+                                   metrics_.strikeOutThickness),
                     color, clip, clipRegion);
     return width;
 }

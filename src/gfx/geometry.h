@@ -1,15 +1,22 @@
 #pragma once
 
 #include <algorithm>
+#include <climits>
 
 namespace gfx {
+
+// Coordinates come from outside (window positions, rectangles a caller passes): sums and
+// differences stay at the int limits instead of overflowing.
+constexpr int saturated(long long v) { return int(std::clamp<long long>(v, INT_MIN, INT_MAX)); }
+constexpr int addSaturated(int a, int b) { return saturated((long long)a + b); }
+constexpr int subtractSaturated(int a, int b) { return saturated((long long)a - b); }
 
 struct Point {
     int x = 0;
     int y = 0;
     friend bool operator==(const Point&, const Point&) = default;
-    Point operator+(Point o) const { return {x + o.x, y + o.y}; }
-    Point operator-(Point o) const { return {x - o.x, y - o.y}; }
+    Point operator+(Point o) const { return {addSaturated(x, o.x), addSaturated(y, o.y)}; }
+    Point operator-(Point o) const { return {subtractSaturated(x, o.x), subtractSaturated(y, o.y)}; }
 };
 
 struct Size {
@@ -25,10 +32,10 @@ struct Rect {
     int right = 0;
     int bottom = 0;
 
-    static Rect fromSize(int x, int y, int w, int h) { return {x, y, x + w, y + h}; }
+    static Rect fromSize(int x, int y, int w, int h) { return {x, y, addSaturated(x, w), addSaturated(y, h)}; }
 
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
+    int width() const { return subtractSaturated(right, left); }
+    int height() const { return subtractSaturated(bottom, top); }
     Size size() const { return {width(), height()}; }
     Point topLeft() const { return {left, top}; }
     bool empty() const { return right <= left || bottom <= top; }
@@ -54,9 +61,16 @@ struct Rect {
         return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),
                 std::max(bottom, o.bottom)};
     }
-    Rect offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    Rect offset(int dx, int dy) const
+    {
+        return {addSaturated(left, dx), addSaturated(top, dy), addSaturated(right, dx), addSaturated(bottom, dy)};
+    }
     Rect offset(Point d) const { return offset(d.x, d.y); }
-    Rect inflated(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
+    Rect inflated(int dx, int dy) const
+    {
+        return {subtractSaturated(left, dx), subtractSaturated(top, dy), addSaturated(right, dx),
+                addSaturated(bottom, dy)};
+    }
 
     friend bool operator==(const Rect&, const Rect&) = default;
 };

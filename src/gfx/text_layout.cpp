@@ -200,9 +200,9 @@ TextLayout layoutText(const Font& font, std::string_view text, const Rect& rect,
     const int lineHeight = m.height + ((flags & dt::kExternalLeading) ? m.externalLeading : 0);
     int y = rect.top;
     if (singleLine && (flags & dt::kVCenter))
-        y = rect.top + (rect.height() - lineHeight) / 2;
+        y = addSaturated(rect.top, subtractSaturated(rect.height(), lineHeight) / 2);
     else if (singleLine && (flags & dt::kBottom))
-        y = rect.bottom - lineHeight;
+        y = subtractSaturated(rect.bottom, lineHeight);
 
     int widest = 0;
     for (const Span& span : spans) {
@@ -222,11 +222,11 @@ TextLayout layoutText(const Font& font, std::string_view text, const Rect& rect,
         }
         int x = rect.left;
         if (flags & dt::kCenter)
-            x = rect.left + (rect.width() - line.width) / 2;
+            x = addSaturated(rect.left, subtractSaturated(rect.width(), line.width) / 2);
         else if (flags & dt::kRight)
-            x = rect.right - line.width;
+            x = subtractSaturated(rect.right, line.width);
         line.origin = {x, y};
-        y += lineHeight;
+        y = addSaturated(y, lineHeight);
         widest = std::max(widest, line.width);
         layout.bounds = layout.bounds.united(Rect::fromSize(x, line.origin.y, std::max(line.width, 0), lineHeight));
         layout.lines.push_back(std::move(line));
@@ -238,7 +238,7 @@ TextLayout layoutText(const Font& font, std::string_view text, const Rect& rect,
         layout.height = total;
     } else {
         if (layout.lines.empty()) layout.bounds = Rect::fromSize(rect.left, rect.top, 0, 0);
-        layout.height = layout.lines.empty() ? 0 : y - rect.top;
+        layout.height = layout.lines.empty() ? 0 : subtractSaturated(y, rect.top);
     }
     return layout;
 }
@@ -261,12 +261,13 @@ int drawText(Bitmap& target, const Font& font, std::string_view text, Rect& rect
             int x = 0;
             std::size_t start = 0;
             for (std::size_t tab = s.find('\t'); tab != kNone; tab = s.find('\t', start)) {
-                x += font.drawText(target, {line.origin.x + x, line.origin.y}, s.substr(start, tab - start), color,
-                                   area, clipRegion);
+                x += font.drawText(target, {addSaturated(line.origin.x, x), line.origin.y}, s.substr(start, tab - start),
+                                   color, area, clipRegion);
                 x = (x / measure.tabWidth() + 1) * measure.tabWidth();
                 start = tab + 1;
             }
-            font.drawText(target, {line.origin.x + x, line.origin.y}, s.substr(start), color, area, clipRegion);
+            font.drawText(target, {addSaturated(line.origin.x, x), line.origin.y}, s.substr(start), color, area,
+                          clipRegion);
         } else {
             font.drawText(target, line.origin, s, color, area, clipRegion);
         }
@@ -274,7 +275,7 @@ int drawText(Bitmap& target, const Font& font, std::string_view text, Rect& rect
             const int x0 = measure.width(s.substr(0, line.underlineBegin));
             const int x1 = measure.width(s.substr(0, line.underlineEnd));
             fillClipped(target,
-                        Rect::fromSize(line.origin.x + x0, line.origin.y + m.underlineTop, x1 - x0,
+                        Rect::fromSize(addSaturated(line.origin.x, x0), addSaturated(line.origin.y, m.underlineTop), x1 - x0,
                                        m.underlineThickness),
                         color, area, clipRegion);
         }

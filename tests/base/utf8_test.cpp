@@ -69,4 +69,15 @@ TEST(Utf8, LengthAndIterationCountEachDamagedSequenceOnce) {
     EXPECT_EQ(base::utf8Length(""), 0u);
 }
 
+TEST(Utf8, RepairAndCutNeverLeaveHalfACharacter) {
+    const std::string damaged = "a\xD0\x96\xE2\x82\xFF" "b";
+    EXPECT_EQ(base::toValidUtf8(damaged), "a\xD0\x96\xEF\xBF\xBD\xEF\xBF\xBD" "b");
+    EXPECT_EQ(base::toValidUtf8("Справка"), "Справка");
+    EXPECT_EQ(base::toValidUtf8(std::string("\0x", 2)), std::string("\0x", 2));
+    const std::string text = "aЖ€";  // 1, 2 and 3 bytes
+    const std::size_t expected[] = {0, 1, 1, 3, 3, 3, 6, 6};
+    for (std::size_t max = 0; max < std::size(expected); ++max)
+        EXPECT_EQ(base::utf8PrefixLength(text, max), expected[max]) << max;
+}
+
 }  // namespace

@@ -124,5 +124,31 @@ TEST(ControlCommon, FontsAndDialogCodes)
     DeleteObject(HGDIOBJ(big));
 }
 
+// Every class keeps a window text by the same rule: damaged UTF-8 reads back with U+FFFD in place
+// of each broken sequence, whether it came at creation or later.
+TEST(ControlTexts, DamagedUtf8BecomesReplacementCharactersInEveryClass)
+{
+    HeadlessDesktop desk;
+    WNDCLASSEX wc;
+    wc.lpfnWndProc = DefWindowProc;
+    wc.lpszClassName = "PlainTextWindow";
+    RegisterClassEx(wc);
+    HWND parent = CreateWindowEx(0, "PlainTextWindow", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, {});
+    const std::string damaged = "a\xFF\xD0" "b";
+    const std::string repaired = "a\xEF\xBF\xBD\xEF\xBF\xBD" "b";
+    for (const char* cls : {"PlainTextWindow", "Static", "Button", "Edit", kStatusBarClassName}) {
+        HWND h = CreateWindowEx(0, cls, damaged, WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, parent);
+        ASSERT_TRUE(IsWindow(h)) << cls;
+        EXPECT_EQ(GetWindowText(h), repaired) << cls << " at creation";
+        SetWindowText(h, "ok");
+        SetWindowText(h, damaged);
+        EXPECT_EQ(GetWindowText(h), repaired) << cls;
+        if (std::string(cls) == kStatusBarClassName) {
+            EXPECT_EQ(StatusBarText(h, 0), repaired);
+        }
+        UpdateWindow(h);
+    }
+}
+
 }  // namespace
 }  // namespace plat

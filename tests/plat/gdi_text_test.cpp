@@ -1,3 +1,5 @@
+#include <limits>
+
 #include "gdi_fixture.h"
 
 namespace plat {
@@ -34,6 +36,30 @@ TEST(GdiText, DrawTextPaintsInsideItsRectangleAndClipRegionOnly)
     TEXTMETRIC tm;
     EXPECT_TRUE(GetTextMetrics(m.dc, &tm));
     EXPECT_EQ(tm.tmHeight, size.height);
+}
+
+TEST(GdiText, DrawTextTakesRectanglesAtTheIntLimits)
+{
+    constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    const RECT rects[] = {{kMin, kMin, kMax, kMax}, {kMax - 5, kMax - 5, kMax, kMax}, {kMin, kMin, kMin + 5, kMin + 5},
+                          {kMax, kMax, kMin, kMin}, {0, 0, kMax, kMax}, {kMin, 0, 0, 20}};
+    const UINT formats[] = {DT_SINGLELINE, DT_SINGLELINE | DT_CENTER | DT_VCENTER, DT_SINGLELINE | DT_RIGHT | DT_BOTTOM,
+                            DT_WORDBREAK, DT_WORDBREAK | DT_CENTER, DT_END_ELLIPSIS | DT_SINGLELINE,
+                            DT_EXPANDTABS | DT_WORDBREAK};
+    MemoryDc m(40, 20);
+    SetBkMode(m.dc, OPAQUE);
+    for (POINT origin : {POINT{0, 0}, POINT{30, 10}, POINT{-30, -10}}) {
+        SetViewportOrgEx(m.dc, origin.x, origin.y, nullptr);
+        for (const RECT& r : rects)
+            for (UINT format : formats) {
+                RECT box = r;
+                DrawText(m.dc, "Two words\tand\nlines", box, format);
+                EXPECT_EQ(box, r) << "drawing leaves the rectangle as it was";
+                EXPECT_GE(DrawText(m.dc, "Two words\tand\nlines", box, format | DT_CALCRECT), 0);
+                EXPECT_LE(box.left, box.right);
+                EXPECT_LE(box.top, box.bottom);
+            }
+    }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <limits>
 #include <map>
 
 #include "base/error.h"
@@ -164,6 +165,38 @@ TEST_F(WindowLifetime, PropertiesTextAndFamily)
     // A short buffer never gets half a Cyrillic letter.
     EXPECT_EQ(SendMessage(top, WM_GETTEXT, sizeof small, LPARAM(small)), 4);
     EXPECT_EQ(std::string(small), "Сп");
+}
+
+TEST_F(WindowLifetime, PositionsAndSizesAtTheIntLimitsAreClamped)
+{
+    constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    struct Case {
+        int x, y, cx, cy;
+    };
+    const Case cases[] = {{kMax, kMax, 100, 100}, {kMin, kMin, 100, 100}, {kMax - 1, 0, 100, 100},
+                          {0, kMax - 1, 100, 100}, {kMin, kMin, kMin, kMin}, {10, 10, kMin, 50}};
+    HWND top = probe("top", {0, 0, 300, 200}, {}, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    HWND kid = probe("kid", {0, 0, 10, 10}, top, WS_VISIBLE);
+    for (const Case& c : cases) {
+        for (HWND h : {top, kid}) {
+            EXPECT_TRUE(MoveWindow(h, c.x, c.y, c.cx, c.cy, TRUE));
+            RECT r = WindowRect(h);
+            EXPECT_LE(r.left, r.right);
+            EXPECT_EQ(r.width(), std::max(c.cx, 0)) << "a far position keeps the size";
+            EXPECT_TRUE(SetWindowPos(h, {}, c.x, c.y, c.cx, c.cy, SWP_NOZORDER | SWP_NOACTIVATE));
+        }
+        HWND made = CreateWindowEx(0, "Probe", "far", WS_POPUP, c.x, c.y, c.cx, c.cy, {});
+        ASSERT_TRUE(IsWindow(made));
+        if (c.cx != CW_USEDEFAULT) {  // which asks for the default size
+            EXPECT_EQ(WindowRect(made).height(), std::max(c.cy, 0));
+        }
+        DestroyWindow(made);
+    }
+    // The largest size a surface may have (a child has none of its own, so this stays cheap).
+    MoveWindow(kid, kMin, kMin, kMax, kMax, TRUE);
+    EXPECT_EQ(WindowRect(kid).width(), 8192);
+    UpdateWindow(top);
+    desk.screen();  // composing the far windows reads no pixel out of bounds
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/utf8.h"
 #include "plat/controls/button_dialog_codes.h"
 #include "plat/controls/control_state.h"
 #include "plat/controls/edit_class.h"
@@ -40,9 +41,7 @@ void SetFocusState(HWND hwnd, EditState& st, bool focused)
 LRESULT CopyTextOut(const std::string& text, WPARAM size, LPARAM buffer)
 {
     if (!buffer || size == 0) return 0;
-    std::size_t n = std::min<std::size_t>(text.size(), std::size_t(size) - 1);
-    // Do not cut a character in half.
-    while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+    std::size_t n = base::utf8PrefixLength(text, std::size_t(size) - 1);
     char* out = reinterpret_cast<char*>(buffer);
     std::copy_n(text.data(), n, out);
     out[n] = '\0';

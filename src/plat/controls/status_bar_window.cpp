@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "base/utf8.h"
 #include "plat/controls/control_state.h"
 #include "plat/controls/status_bar_class.h"
 #include "plat/controls/status_bar_layout.h"
@@ -224,8 +225,7 @@ LRESULT StatusBarProc(HWND hwnd, StatusBarState& st, UINT msg, WPARAM wParam, LP
         // The high word carries the buffer size: a buffer of unknown size is never written.
         std::size_t size = HIWORD(wParam);
         if (lParam && size > 0) {
-            std::size_t n = std::min(p->text.size(), size - 1);
-            while (n > 0 && n < p->text.size() && (static_cast<unsigned char>(p->text[n]) & 0xC0) == 0x80) --n;
+            std::size_t n = base::utf8PrefixLength(p->text, size - 1);
             char* out = reinterpret_cast<char*>(lParam);
             std::copy_n(p->text.data(), n, out);
             out[n] = '\0';

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <map>
 
+#include "base/utf8.h"
 #include "plat/gdi/dc.h"
 #include "plat/gdi/objects.h"
 #include "plat/gdi/shapes.h"
@@ -64,9 +65,7 @@ LRESULT EraseBackground(HWND hwnd, HDC dc)
 LRESULT GetText(const Window& w, WPARAM size, char* buffer)
 {
     if (!buffer || size == 0) return 0;
-    std::size_t n = std::min<std::size_t>(w.text.size(), std::size_t(size) - 1);
-    // Never cut a character in two.
-    while (n > 0 && n < w.text.size() && (std::uint8_t(w.text[n]) & 0xC0) == 0x80) --n;
+    std::size_t n = base::utf8PrefixLength(w.text, std::size_t(size) - 1);
     std::memcpy(buffer, w.text.data(), n);
     buffer[n] = '\0';
     return LRESULT(n);

@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "base/utf8.h"
 #include "plat/message_queue.h"
 #include "plat/window/window_state.h"
 
@@ -76,7 +77,8 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value)
 BOOL SetWindowText(HWND hwnd, std::string_view text)
 {
     if (!Find(hwnd)) return FALSE;
-    std::string copy(text);
+    // Every class stores what it is given: damaged UTF-8 becomes U+FFFD here, for all of them alike.
+    std::string copy = base::toValidUtf8(text);
     return SendMessage(hwnd, WM_SETTEXT, 0, LPARAM(copy.c_str())) ? TRUE : FALSE;
 }
 

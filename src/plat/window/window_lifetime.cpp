@@ -3,6 +3,7 @@
 
 #include "base/error.h"
 #include "base/first_error.h"
+#include "base/utf8.h"
 #include "plat/hook.h"
 #include "plat/input.h"
 #include "plat/message_queue.h"
@@ -88,7 +89,8 @@ bool InTree(HWND root, HWND h)
     return h && (h == root || IsChild(root, h));
 }
 
-RECT DefaultTopLevelRect(int x, int y, int cx, int cy)
+// Where a top-level window goes when the caller leaves it to us.
+void DefaultTopLevelPlace(int& x, int& y, int& cx, int& cy)
 {
     RECT work = GetWorkArea();
     if (x == CW_USEDEFAULT) {
@@ -99,7 +101,6 @@ RECT DefaultTopLevelRect(int x, int y, int cx, int cy)
         cx = work.width() * 3 / 4;
         cy = work.height() * 3 / 4;
     }
-    return RECT::fromSize(x, y, cx, cy);
 }
 
 }  // namespace
@@ -122,20 +123,19 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
     w->style = style & ~(WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE);
     if (!(style & (WS_POPUP | WS_CHILD))) w->style |= WS_CLIPSIBLINGS | WS_CAPTION;
     w->exStyle = exStyle;
-    w->text = std::string(windowName);
+    w->text = base::toValidUtf8(windowName);  // the one rule for window texts, as SetWindowText
     w->extra.assign(std::size_t(cls->info.cbWndExtra), 0);
     if (child) {
         w->parent = parent;
         w->id = LONG_PTR(menuOrId.value);
         if (x == CW_USEDEFAULT) x = y = 0;
         if (width == CW_USEDEFAULT) width = height = 0;
-        w->rect = RECT::fromSize(x, y, width, height);
     } else {
         w->parent = s.desktop;
         if (parentWindow) w->owner = GetAncestor(parent, GA_ROOT);
-        w->rect = DefaultTopLevelRect(x, y, width, height);
+        DefaultTopLevelPlace(x, y, width, height);
     }
-    w->rect = ClampWindowRect(w->rect);
+    w->rect = ClampWindowRect(x, y, width, height);
     w->client = w->rect;
     w->normalRect = w->rect;
     HWND hwnd = s.windows.add(std::make_unique<WindowSlot>(WindowSlot{w}));
@@ -185,7 +185,7 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
         return {};
     }
     if (!Find(hwnd)) return {};
-    w->rect = ClampWindowRect(RECT::fromSize(cs.x, cs.y, cs.cx, cs.cy));
+    w->rect = ClampWindowRect(cs.x, cs.y, cs.cx, cs.cy);
     if (!child && (w->style & (WS_THICKFRAME | WS_CAPTION))) {
         MINMAXINFO mmi = DefaultMinMaxInfo(*w);
         SendMessage(hwnd, WM_GETMINMAXINFO, 0, LPARAM(&mmi));

@@ -7,14 +7,11 @@
 
 namespace plat {
 
-RECT ClampWindowRect(RECT r)
+RECT ClampWindowRect(int x, int y, int width, int height)
 {
     constexpr int kFar = 1 << 20;
-    int left = std::clamp(r.left, -kFar, kFar);
-    int top = std::clamp(r.top, -kFar, kFar);
-    long long w = std::clamp<long long>((long long)r.right - r.left, 0, kMaxWindowSize);
-    long long h = std::clamp<long long>((long long)r.bottom - r.top, 0, kMaxWindowSize);
-    return RECT::fromSize(left, top, int(w), int(h));
+    return RECT::fromSize(std::clamp(x, -kFar, kFar), std::clamp(y, -kFar, kFar), std::clamp(width, 0, kMaxWindowSize),
+                          std::clamp(height, 0, kMaxWindowSize));
 }
 
 MINMAXINFO DefaultMinMaxInfo(const Window& w)

@@ -58,10 +58,9 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     RECT oldRect = w->rect;
     gfx::Region oldArea = ShapeInParent(*w);
     bool wasVisible = w->style & WS_VISIBLE;
-    RECT newRect = ClampWindowRect(RECT::fromSize((f & SWP_NOMOVE) ? oldRect.left : wp.x,
-                                                  (f & SWP_NOMOVE) ? oldRect.top : wp.y,
-                                                  (f & SWP_NOSIZE) ? oldRect.width() : wp.cx,
-                                                  (f & SWP_NOSIZE) ? oldRect.height() : wp.cy));
+    RECT newRect = ClampWindowRect((f & SWP_NOMOVE) ? oldRect.left : wp.x, (f & SWP_NOMOVE) ? oldRect.top : wp.y,
+                                   (f & SWP_NOSIZE) ? oldRect.width() : wp.cx,
+                                   (f & SWP_NOSIZE) ? oldRect.height() : wp.cy);
     bool moved = newRect.topLeft() != oldRect.topLeft();
     bool sized = newRect.size() != oldRect.size();
     if (!moved) f |= SWP_NOMOVE;

@@ -77,6 +77,7 @@ private:
     void translate(const SDL_Event&);
     void windowEvent(HWND, TopWindow&, const SDL_WindowEvent&);
     gfx::Point screenPoint(const TopWindow&, int x, int y) const;
+    void takeKeyboardOnClick(HWND, const TopWindow&);
     void checkAppFocus();
     std::uint64_t timeToFocusCheck() const;
 

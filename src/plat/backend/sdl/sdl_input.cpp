@@ -41,6 +41,7 @@ void SdlDesktop::translate(const SDL_Event& e)
                                                                : MouseButton::Left;
         if (e.button.button > SDL_BUTTON_RIGHT) return;  // side buttons: nothing of ours answers them
         gfx::Point p = screenPoint(*w, e.button.x, e.button.y);
+        if (e.type == SDL_MOUSEBUTTONDOWN) takeKeyboardOnClick(h, *w);
         RawMouseMove(p);
         RawMouseButton(b, e.type == SDL_MOUSEBUTTONDOWN, p);
         return;
@@ -89,6 +90,15 @@ void SdlDesktop::windowEvent(HWND h, TopWindow& w, const SDL_WindowEvent& e)
     case SDL_WINDOWEVENT_FOCUS_LOST: focusLostAt_ = now(); return;
     default: return;
     }
+}
+
+void SdlDesktop::takeKeyboardOnClick(HWND h, const TopWindow& w)
+{
+    // A window manager gives a clicked window the keyboard; without one (a bare X server) nobody
+    // does, and after a pop-up menu has had it typed keys would go nowhere.
+    if (!w.sdl || SDL_GetKeyboardFocus() == w.sdl) return;
+    if (KindOfWindow(h).popupMenu || !IsWindowEnabled(h) || (GetWindowExStyle(h) & WS_EX_NOACTIVATE)) return;
+    SDL_SetWindowInputFocus(w.sdl);
 }
 
 constexpr std::uint64_t kFocusSettleMs = 150;
