@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "paint/raster/gradient.h"
 #include "raster_fixture.h"
 
@@ -60,4 +62,28 @@ TEST(PaintGradient, TheSkinsTwoStepGradientLooksRight)
     EXPECT_EQ(b.pixel24(0, 0), 15198183u);
     EXPECT_EQ(b.pixel24(119, 79), 0xFFFFFFu);
     paint_test::savePng(b, "paint_gradient_two_steps.png");
+}
+
+TEST(PaintGradient, MeshShadesFromTheCornersAndTheCentre)
+{
+    gfx::Bitmap b = filled(41, 31, 0x123456);
+    const gfx::Bitmap* const before = &b;
+    PaintGradient(b, {0, 0, 40, 30},
+                  {{0x0000FF, 0, 0, 2, 0}, {0xFFFFFF, 0, 0, 2, 0}, {0x00FF00, 0, 0, 2, 0}, {0xFF0000, 0, 0, 2, 0}}, 0);
+    ASSERT_EQ(&b, before);
+    ASSERT_EQ(b.width(), 41);  // the pixels come back to the same bitmap
+    // Sampled at pixel centres: near, not at, each point's colour.
+    auto near = [](gfx::Color got, gfx::Color want) {
+        return std::abs(gfx::red(got) - gfx::red(want)) <= 12 && std::abs(gfx::green(got) - gfx::green(want)) <= 12 &&
+               std::abs(gfx::blue(got) - gfx::blue(want)) <= 12;
+    };
+    EXPECT_TRUE(near(b.pixel24(0, 0), 0x0000FF)) << std::hex << b.pixel24(0, 0);
+    EXPECT_TRUE(near(b.pixel24(20, 15), 0xFFFFFF)) << std::hex << b.pixel24(20, 15);
+    EXPECT_TRUE(near(b.pixel24(39, 0), 0x00FF00)) << std::hex << b.pixel24(39, 0);
+    EXPECT_EQ(b.pixel24(40, 30), 0x123456u);  // outside the shapes
+    // The fifth point has no step of its own and repeats the fourth's colour.
+    const gfx::Color bottomLeft = b.pixel24(0, 29);
+    EXPECT_GT(gfx::blue(bottomLeft), 200);
+    EXPECT_LT(gfx::red(bottomLeft), 60);
+    paint_test::savePng(b, "paint_gradient_mesh.png");
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "paint/raster/rounding.h"
+#include "plat/gdi/gdi.h"
 
 namespace paint {
 
@@ -100,6 +101,57 @@ void horizontalBands(gfx::Bitmap& bitmap, const gfx::Rect& r, const skin::TsGrad
         std::memcpy(bitmap.row(y) + 3 * from, &line[std::size_t(3) * from], std::size_t(3) * (to - from + 1));
 }
 
+// Lends the bitmap's pixels to a memory context and takes them back, whatever happens.
+class LentPixels {
+public:
+    explicit LentPixels(gfx::Bitmap& bitmap) : owner_(bitmap)
+    {
+        handle_ = plat::CreateBitmapFromPixels(std::move(bitmap));
+        dc_ = plat::CreateCompatibleDC({});
+        old_ = plat::SelectObject(dc_, handle_);
+    }
+    ~LentPixels()
+    {
+        plat::SelectObject(dc_, old_);
+        plat::DeleteDC(dc_);
+        owner_ = std::move(*plat::BitmapPixels(handle_));
+        plat::DeleteObject(handle_);
+    }
+    LentPixels(const LentPixels&) = delete;
+    LentPixels& operator=(const LentPixels&) = delete;
+    plat::HDC dc() const { return dc_; }
+
+private:
+    gfx::Bitmap& owner_;
+    plat::HBITMAP handle_;
+    plat::HBITMAP old_;
+    plat::HDC dc_;
+};
+
+// Five points, each the first colour of one step (a missing step repeats the point before),
+// joined by four triangles through the centre.
+void mesh(gfx::Bitmap& bitmap, const gfx::Rect& r, const skin::TsGradArray& steps)
+{
+    const gfx::Point points[5] = {{r.left, r.top},
+                                  {r.left + r.width() / 2, r.top + r.height() / 2},
+                                  {r.right, r.top},
+                                  {r.right, r.bottom},
+                                  {r.left, r.bottom}};
+    plat::TRIVERTEX v[5];
+    gfx::Color colour = steps[0].Color1;
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (i < steps.size()) colour = steps[i].Color1;
+        v[i].x = points[i].x;
+        v[i].y = points[i].y;
+        v[i].Red = plat::COLOR16(gfx::red(colour) << 8);
+        v[i].Green = plat::COLOR16(gfx::green(colour) << 8);
+        v[i].Blue = plat::COLOR16(gfx::blue(colour) << 8);
+    }
+    const plat::GRADIENT_TRIANGLE triangles[4] = {{0, 1, 2}, {1, 2, 3}, {0, 1, 4}, {4, 1, 3}};
+    LentPixels lent(bitmap);
+    plat::GradientFill(lent.dc(), v, 5, triangles, 4, plat::GRADIENT_FILL_TRIANGLE);
+}
+
 }  // namespace
 
 void PaintGradient(gfx::Bitmap& bitmap, gfx::Rect rect, const skin::TsGradArray& steps, int offset)
@@ -111,6 +163,7 @@ void PaintGradient(gfx::Bitmap& bitmap, gfx::Rect rect, const skin::TsGradArray&
     switch (steps[0].Mode) {
     case 0: verticalBands(bitmap, rect, steps, offset); break;
     case 1: horizontalBands(bitmap, rect, steps); break;
+    case 2: mesh(bitmap, rect, steps); break;
     default: break;
     }
 }
