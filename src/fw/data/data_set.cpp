@@ -329,28 +329,18 @@ void TDataSet::Edit() {
     Fire(AfterEdit);
 }
 
-void TDataSet::Insert() {
-    CheckActive();
-    CheckBrowseMode();
-    if (!CanModify()) Fail("Cannot modify a read-only dataset");
-    Fire(BeforeInsert);
-    readOverride_.reset();
-    insertAt_ = RecordCount() == 0 ? 0 : current_;
-    edits_.assign(fields_.size(), std::nullopt);
-    SetState(dsInsert);
-    Fire(OnNewRecord);
-    modified_ = false;
-    DataEvent(deDataSetChange);
-    Fire(AfterInsert);
-}
+void TDataSet::Insert() { BeginInsert(false); }
 
-void TDataSet::Append() {
+void TDataSet::Append() { BeginInsert(true); }
+
+// Insert puts the new record before the current one, Append after the last.
+void TDataSet::BeginInsert(bool atEnd) {
     CheckActive();
     CheckBrowseMode();
     if (!CanModify()) Fail("Cannot modify a read-only dataset");
     Fire(BeforeInsert);
     readOverride_.reset();
-    insertAt_ = std::size_t(RecordCount());
+    insertAt_ = atEnd ? std::size_t(RecordCount()) : (RecordCount() == 0 ? 0 : current_);
     edits_.assign(fields_.size(), std::nullopt);
     SetState(dsInsert);
     Fire(OnNewRecord);

@@ -130,6 +130,7 @@ protected:
     void CheckInactive() const;
 
 private:
+    void BeginInsert(bool atEnd);
     void DoOpen();
     void DoClose();
     void CreateFields();
